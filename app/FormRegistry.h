@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QHash>
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+#include <functional>
+
+namespace zentrova {
+
+// The single instances of the windows that the main window opens. A window
+// is created on its first ShowForm and from then on only shown and hidden,
+// so its texts live until the program ends.
+class FormRegistry {
+public:
+    using Factory = std::function<QWidget*()>;
+
+    void Register(const QString& name, Factory factory);
+    bool IsRegistered(const QString& name) const;
+
+    // Creates the window when needed, shows it and brings it to the front.
+    // Does nothing for a name without a window.
+    QWidget* ShowForm(const QString& name);
+    // Hides the window and keeps it whole.
+    void HideForm(const QString& name);
+    void HideAll();
+
+    // The window, or nullptr when it has not been created yet.
+    QWidget* Find(const QString& name) const;
+
+private:
+    QHash<QString, Factory> factories_;
+    QHash<QString, QPointer<QWidget>> instances_;
+};
+
+}  // namespace zentrova

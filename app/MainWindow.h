@@ -1,0 +1,52 @@
+#pragma once
+
+#include "FormRegistry.h"
+
+#include <QUrl>
+#include <QWidget>
+
+#include <functional>
+
+namespace zentrova {
+
+// Hands an address to the desktop's web browser. Replaceable, so that tests
+// never start a browser.
+using UrlOpener = std::function<void(const QUrl&)>;
+UrlOpener DesktopUrlOpener();
+
+// PFC, the program's menu: one button per window, the greeting, the home-page
+// link and the version.
+class MainWindow : public QWidget {
+public:
+    explicit MainWindow(UrlOpener openUrl = DesktopUrlOpener());
+
+    FormRegistry& forms() { return forms_; }
+
+    void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+    void Command4_Click();
+    void Command5_Click();
+    void Command6_Click();
+    void Command7_Click();
+    void Command8_Click();
+    void Command9_Click();
+    void Command10_Click();
+    void Command12_Click();
+    void Command14_Click();
+    void Label2_Click();
+
+protected:
+    // Closing the menu ends the program with all its windows.
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void CreateButtons();
+    void CreateLabels();
+    void RegisterForms();
+
+    FormRegistry forms_;
+    UrlOpener openUrl_;
+};
+
+}  // namespace zentrova

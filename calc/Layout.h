@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string_view>
+#include <vector>
+
+namespace zentrova {
+
+struct WindowDescription;
+
+enum class ControlKind { Label, Field, Button };
+
+// A control's place in its window's client area, in twips (whole pixels at
+// 15 twips per pixel).
+struct ControlPlace {
+    std::string_view control;
+    ControlKind kind;
+    int left;
+    int top;
+    int width;
+    int height;
+};
+
+// Places every control of the window from its rows: rows share the client
+// height evenly, cells share a row by their grid units.
+std::vector<ControlPlace> LayOutWindow(const WindowDescription& window);
+
+}  // namespace zentrova

@@ -1,0 +1,186 @@
+#include "FieldValue.h"
+
+#include <charconv>
+#include <cstdint>
+#include <limits>
+#include <string>
+
+namespace zentrova {
+namespace {
+
+constexpr double kInfinity = std::numeric_limits<double>::infinity();
+
+// Decimal orders of magnitude well beyond both ends of the double range; a
+// number outside them needs no rounding to know it overflows or vanishes.
+constexpr long long kOrderBeyondOverflow = 400;
+constexpr long long kOrderBeyondUnderflow = -400;
+constexpr long long kExponentCap = 1'000'000'000'000LL;
+
+// Drops blanks and folds the full-width forms a Chinese input method types
+// into ASCII. Stops at the first character that can't belong to a number,
+// since the scan would stop there anyway.
+std::string NormalizeForScan(std::string_view text)
+{
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size();) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        if (byte < 0x80) {
+            if (byte != ' ' && byte != '\t' && byte != '\n')
+                out.push_back(static_cast<char>(byte));
+            ++i;
+            continue;
+        }
+        if (i + 3 > text.size())
+            break;
+        const auto b1 = static_cast<unsigned char>(text[i + 1]);
+        const auto b2 = static_cast<unsigned char>(text[i + 2]);
+        if (byte == 0xE3 && b1 == 0x80 && b2 == 0x80) {  // U+3000 ideographic space
+            i += 3;
+            continue;
+        }
+        if (byte != 0xEF || b1 != 0xBC)
+            break;
+        if (b2 >= 0x90 && b2 <= 0x99)  // U+FF10..U+FF19 full-width digits
+            out.push_back(static_cast<char>('0' + (b2 - 0x90)));
+        else if (b2 == 0x8B)  // U+FF0B full-width plus
+            out.push_back('+');
+        else if (b2 == 0x8D)  // U+FF0D full-width minus
+            out.push_back('-');
+        else if (b2 == 0x8E)  // U+FF0E full-width full stop
+            out.push_back('.');
+        else
+            break;
+        i += 3;
+    }
+    return out;
+}
+
+int HexDigit(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    return -1;
+}
+
+// "&H" / "&O" forms: an unsigned integer reinterpreted as a two's-complement
+// 16-bit number up to FFFF and as a 32-bit number up to FFFFFFFF.
+double ParseRadix(std::string_view digits, int radix)
+{
+    std::uint64_t value = 0;
+    for (char c : digits) {
+        const int digit = HexDigit(c);
+        if (digit < 0 || digit >= radix)
+            break;
+        value = value * static_cast<unsigned>(radix) + static_cast<unsigned>(digit);
+        if (value > 0xFFFF'FFFFull)
+            return kInfinity;
+    }
+    if (value <= 0xFFFF)
+        return static_cast<std::int16_t>(static_cast<std::uint16_t>(value));
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(value));
+}
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+double ParseDecimal(std::string_view s)
+{
+    std::size_t pos = 0;
+    bool negative = false;
+    if (pos < s.size() && (s[pos] == '+' || s[pos] == '-')) {
+        negative = s[pos] == '-';
+        ++pos;
+    }
+
+    // Keep only the significant digits, d1 d2 ... dn, and the order of
+    // magnitude: the value is 0.d1d2...dn x 10^order.
+    std::string significant;
+    long long order = 0;
+    bool anyDigit = false;
+    bool seenPoint = false;
+    for (; pos < s.size(); ++pos) {
+        const char c = s[pos];
+        if (c == '.' && !seenPoint) {
+            seenPoint = true;
+            continue;
+        }
+        if (!IsDigit(c))
+            break;
+        anyDigit = true;
+        if (significant.empty() && c == '0') {
+            if (seenPoint)
+                --order;
+            continue;
+        }
+        significant.push_back(c);
+        if (!seenPoint)
+            ++order;
+    }
+    if (!anyDigit)
+        return 0.0;
+
+    if (pos < s.size() && (s[pos] == 'E' || s[pos] == 'e' || s[pos] == 'D' || s[pos] == 'd')) {
+        std::size_t p = pos + 1;
+        bool negativeExponent = false;
+        if (p < s.size() && (s[p] == '+' || s[p] == '-')) {
+            negativeExponent = s[p] == '-';
+            ++p;
+        }
+        long long exponent = 0;
+        for (; p < s.size() && IsDigit(s[p]); ++p) {
+            if (exponent < kExponentCap)
+                exponent = exponent * 10 + (s[p] - '0');
+        }
+        order += negativeExponent ? -exponent : exponent;
+    }
+
+    const double zero = negative ? -0.0 : 0.0;
+    while (!significant.empty() && significant.back() == '0')
+        significant.pop_back();
+    if (significant.empty())
+        return zero;
+    if (order > kOrderBeyondOverflow)
+        return negative ? -kInfinity : kInfinity;
+    if (order < kOrderBeyondUnderflow)
+        return zero;
+
+    // Canonical form "d1.d2...dnE(order-1)" for a correctly rounded conversion.
+    std::string canonical;
+    canonical.reserve(significant.size() + 8);
+    canonical.push_back(significant[0]);
+    if (significant.size() > 1) {
+        canonical.push_back('.');
+        canonical.append(significant, 1);
+    }
+    canonical.push_back('e');
+    char exponentText[24];
+    const auto written = std::to_chars(exponentText, exponentText + sizeof exponentText, order - 1);
+    canonical.append(exponentText, written.ptr);
+
+    double value = 0.0;
+    const auto result = std::from_chars(canonical.data(), canonical.data() + canonical.size(), value,
+                                        std::chars_format::scientific);
+    if (result.ec == std::errc::result_out_of_range)
+        value = order > 0 ? kInfinity : 0.0;
+    return negative ? -value : value;
+}
+
+}  // namespace
+
+double ParseFieldValue(std::string_view text)
+{
+    const std::string s = NormalizeForScan(text);
+    if (s.size() >= 2 && s[0] == '&') {
+        if (s[1] == 'H' || s[1] == 'h')
+            return ParseRadix(std::string_view(s).substr(2), 16);
+        if (s[1] == 'O' || s[1] == 'o')
+            return ParseRadix(std::string_view(s).substr(2), 8);
+    }
+    return ParseDecimal(s);
+}
+
+}  // namespace zentrova

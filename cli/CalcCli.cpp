@@ -1,0 +1,167 @@
+#include "CalcCli.h"
+
+#include "JsonText.h"
+#include "calc/ComputeAction.h"
+#include "calc/FieldTexts.h"
+#include "calc/WindowCatalog.h"
+#include "calc/WindowDescription.h"
+
+#include <charconv>
+#include <optional>
+#include <string_view>
+
+namespace zentrova {
+namespace {
+
+constexpr std::string_view kProgram = "zentrova-calc";
+
+constexpr std::string_view kUsage =
+    "usage: zentrova-calc [--json] WINDOW [CONTROL=TEXT ...]\n"
+    "       zentrova-calc WINDOW --fields\n"
+    "       zentrova-calc --list\n"
+    "Runs the compute action of a calculation window on its initial texts, with\n"
+    "the assignments applied in order, and prints every field as CONTROL=TEXT.\n"
+    "Exit status: 0 computed, 2 bad usage, 3 an arithmetic fault stopped a step.\n";
+
+int UsageError(std::string& err, std::string_view message)
+{
+    err += std::string(kProgram) + ": " + std::string(message) + "\n";
+    return kExitUsage;
+}
+
+std::string IntegerText(int value)
+{
+    char buffer[16];
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
+    return std::string(buffer, end);
+}
+
+std::string_view RoleName(FieldRole role)
+{
+    return role == FieldRole::Input ? "input" : "output";
+}
+
+void ListWindows(std::string& out)
+{
+    for (const WindowDescription* window : CalculationWindows())
+        out += std::string(window->name) + "\t" + std::string(window->caption) + "\n";
+}
+
+void ListFields(const WindowDescription& window, std::string& out)
+{
+    for (const FieldSpec& field : window.fields) {
+        out += std::string(field.control) + "\t" + std::string(field.labelText) + "\t" +
+               std::string(RoleName(field.role)) + "\t" + std::string(field.initialText) + "\n";
+    }
+}
+
+void PrintPlain(const WindowDescription& window, const FieldTexts& texts, std::string& out)
+{
+    for (const FieldSpec& field : window.fields)
+        out += std::string(field.control) + "=" + texts.Get(field.control) + "\n";
+}
+
+void PrintJson(const WindowDescription& window, const FieldTexts& texts, const std::optional<ComputeFault>& fault,
+               std::string& out)
+{
+    out += "{\"window\": " + JsonString(window.name) + ", \"fields\": {";
+    bool first = true;
+    for (const FieldSpec& field : window.fields) {
+        if (!first)
+            out += ", ";
+        first = false;
+        out += JsonString(field.control) + ": " + JsonString(texts.Get(field.control));
+    }
+    out += "}, \"fault\": ";
+    if (fault) {
+        out += "{\"step\": " + IntegerText(fault->step) + ", \"target\": " + JsonString(fault->target) +
+               ", \"kind\": " + JsonString(FaultKindName(fault->kind)) + "}";
+    } else {
+        out += "null";
+    }
+    out += "}\n";
+}
+
+std::string_view LabelOf(const WindowDescription& window, std::string_view control)
+{
+    const FieldSpec* field = window.FindField(control);
+    return field ? field->labelText : std::string_view();
+}
+
+}  // namespace
+
+int RunCalcCli(const std::vector<std::string>& args, std::string& out, std::string& err)
+{
+    bool json = false;
+    bool listFields = false;
+    bool listWindows = false;
+    std::optional<std::string_view> windowName;
+    std::vector<std::string_view> assignments;
+
+    for (const std::string& arg : args) {
+        if (arg == "--help" || arg == "-h") {
+            out += kUsage;
+            return kExitOk;
+        }
+        if (arg == "--json") {
+            json = true;
+        } else if (arg == "--fields") {
+            listFields = true;
+        } else if (arg == "--list") {
+            listWindows = true;
+        } else if (!windowName && arg.find('=') == std::string::npos && !arg.starts_with("-")) {
+            windowName = arg;
+        } else if (windowName && arg.find('=') != std::string::npos) {
+            assignments.push_back(arg);
+        } else {
+            return UsageError(err, "unexpected argument '" + arg + "' (expected WINDOW or CONTROL=TEXT; see --help)");
+        }
+    }
+
+    if (listWindows) {
+        if (windowName || json || listFields || !assignments.empty())
+            return UsageError(err, "--list takes no other argument");
+        ListWindows(out);
+        return kExitOk;
+    }
+    if (!windowName)
+        return UsageError(err, "no window given (see --list and --help)");
+
+    const WindowDescription* window = FindCalculationWindow(*windowName);
+    if (!window)
+        return UsageError(err, "unknown window '" + std::string(*windowName) + "' (see --list)");
+
+    if (listFields) {
+        if (json || !assignments.empty())
+            return UsageError(err, "--fields takes only a window name");
+        ListFields(*window, out);
+        return kExitOk;
+    }
+
+    FieldTexts texts = FieldTexts::Initial(*window);
+    for (std::string_view assignment : assignments) {
+        const std::size_t equals = assignment.find('=');
+        const std::string_view control = assignment.substr(0, equals);
+        if (!window->FindField(control)) {
+            return UsageError(err, "window " + std::string(window->name) + " has no field '" + std::string(control) +
+                                       "' (see " + std::string(window->name) + " --fields)");
+        }
+        texts.Set(control, std::string(assignment.substr(equals + 1)));
+    }
+
+    const std::optional<ComputeFault> fault = RunComputeAction(*window, texts);
+    if (json)
+        PrintJson(*window, texts, fault, out);
+    else
+        PrintPlain(*window, texts, out);
+
+    if (fault) {
+        err += std::string(kProgram) + ": " + std::string(window->name) + ": step " + IntegerText(fault->step) +
+               " could not compute " + std::string(fault->target) + " (" +
+               std::string(LabelOf(*window, fault->target)) + "): " + std::string(FaultKindName(fault->kind)) + "\n";
+        return kExitFault;
+    }
+    return kExitOk;
+}
+
+}  // namespace zentrova

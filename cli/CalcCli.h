@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace zentrova {
+
+// Exit statuses of zentrova-calc.
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitUsage = 2;
+inline constexpr int kExitFault = 3;
+
+// The command-line twin: runs one window's compute action on its initial
+// texts with the given assignments applied. `args` excludes the program name;
+// what would go to standard output and standard error is appended to `out`
+// and `err`. Returns the exit status.
+int RunCalcCli(const std::vector<std::string>& args, std::string& out, std::string& err);
+
+}  // namespace zentrova

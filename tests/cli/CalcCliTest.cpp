@@ -1,0 +1,113 @@
+#include "cli/CalcCli.h"
+#include "cli/JsonText.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace zentrova {
+namespace {
+
+struct CliRun {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+CliRun RunCli(const std::vector<std::string>& args)
+{
+    CliRun run{0, {}, {}};
+    run.status = RunCalcCli(args, run.out, run.err);
+    return run;
+}
+
+TEST(CalcCli, PrintsEveryFieldInVisualOrder)
+{
+    const CliRun run = RunCli({"gl"});
+    EXPECT_EQ(run.status, kExitOk);
+    EXPECT_EQ(run.out,
+              "Text1=250\nText2=80\nText11=260\nText3=60\nText4=100\nText5=400\n"
+              "Text6=4.41875\nText7=0.88375\nText8=0.569230769230769\nText9=180.35034272658\nText10=425\n");
+    EXPECT_EQ(run.err, "");
+}
+
+TEST(CalcCli, AppliesAssignmentsInOrderIncludingEmptyTexts)
+{
+    const CliRun run = RunCli({"gl", "Text1=7", "Text1=100", "Text11=265", "Text3="});
+    EXPECT_EQ(run.status, kExitOk);
+    EXPECT_NE(run.out.find("Text1=100\n"), std::string::npos);
+    EXPECT_NE(run.out.find("Text3=\n"), std::string::npos);
+    EXPECT_NE(run.out.find("Text9=457.313655893892\n"), std::string::npos);
+}
+
+TEST(CalcCli, FaultPrintsTheFieldsAsTheyStandAndExitsWithThree)
+{
+    const CliRun run = RunCli({"--json", "gl", "Text1=0"});
+    EXPECT_EQ(run.status, kExitFault);
+    EXPECT_EQ(run.out,
+              "{\"window\": \"gl\", \"fields\": {\"Text1\": \"0\", \"Text2\": \"80\", \"Text11\": \"260\", "
+              "\"Text3\": \"60\", \"Text4\": \"100\", \"Text5\": \"400\", \"Text6\": \"0\", \"Text7\": \"0\", "
+              "\"Text8\": \"0.569230769230769\", \"Text9\": \"\", \"Text10\": \"\"}, "
+              "\"fault\": {\"step\": 4, \"target\": \"Text9\", \"kind\": \"division-by-zero\"}}\n");
+    EXPECT_NE(run.err.find("step 4"), std::string::npos);
+    EXPECT_NE(run.err.find("Text9"), std::string::npos);
+    EXPECT_NE(run.err.find("division-by-zero"), std::string::npos);
+    EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << "one line";
+
+    const CliRun plain = RunCli({"gl", "Text2="});
+    EXPECT_EQ(plain.status, kExitFault);
+    EXPECT_NE(plain.out.find("Text6=\n"), std::string::npos);
+}
+
+TEST(CalcCli, JsonWithoutFaultAndEscapedTexts)
+{
+    const CliRun run = RunCli({"gl", "--json", "Text3=a\"b\\c\n\x01", "Text4=\xFF"});
+    EXPECT_EQ(run.status, kExitOk);
+    EXPECT_NE(run.out.find("\"Text3\": \"a\\\"b\\\\c\\n\\u0001\""), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("\"Text4\": \"\xEF\xBF\xBD\""), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("\"fault\": null}"), std::string::npos);
+    EXPECT_EQ(JsonString("功率"), "\"功率\"");
+}
+
+TEST(CalcCli, ListsWindowsAndFields)
+{
+    const CliRun list = RunCli({"--list"});
+    EXPECT_EQ(list.status, kExitOk);
+    EXPECT_NE(list.out.find("gl\t功率元件\n"), std::string::npos);
+
+    const CliRun fields = RunCli({"gl", "--fields"});
+    EXPECT_EQ(fields.status, kExitOk);
+    EXPECT_NE(fields.out.find("Text1\t输出功率（W）\tinput\t250\n"), std::string::npos);
+    EXPECT_NE(fields.out.find("Text10\t所需要电容（uF）\toutput\t\n"), std::string::npos);
+}
+
+struct UsageCase {
+    const char* name;
+    std::vector<std::string> args;
+};
+
+void PrintTo(const UsageCase& c, std::ostream* os) { *os << c.name; }
+
+class CalcCliUsageTest : public ::testing::TestWithParam<UsageCase> {};
+
+TEST_P(CalcCliUsageTest, ReportsOneLineAndExitsWithTwo)
+{
+    const CliRun run = RunCli(GetParam().args);
+    EXPECT_EQ(run.status, kExitUsage);
+    EXPECT_EQ(run.out, "");
+    ASSERT_FALSE(run.err.empty());
+    EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << run.err;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Errors, CalcCliUsageTest,
+    ::testing::Values(UsageCase{"no_arguments", {}}, UsageCase{"unknown_window", {"nope"}},
+                      UsageCase{"unknown_control", {"gl", "Text99=1"}},
+                      UsageCase{"button_is_no_field", {"gl", "Command8=1"}},
+                      UsageCase{"not_an_assignment", {"gl", "Text1"}}, UsageCase{"unknown_option", {"gl", "--fast"}},
+                      UsageCase{"assignment_without_window", {"Text1=5"}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace zentrova

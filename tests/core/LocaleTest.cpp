@@ -1,0 +1,49 @@
+#include "calc/FieldValue.h"
+#include "support/WindowRun.h"
+
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <string>
+
+namespace zentrova {
+namespace {
+
+// Holds a comma-decimal C locale for the duration of a test.
+class CommaDecimalLocale {
+public:
+    CommaDecimalLocale()
+    {
+        const char* current = std::setlocale(LC_ALL, nullptr);
+        saved_ = current ? current : "C";
+        active_ = std::setlocale(LC_ALL, "de_DE.UTF-8") != nullptr;
+    }
+    ~CommaDecimalLocale() { std::setlocale(LC_ALL, saved_.c_str()); }
+    CommaDecimalLocale(const CommaDecimalLocale&) = delete;
+    CommaDecimalLocale& operator=(const CommaDecimalLocale&) = delete;
+
+    bool active() const { return active_; }
+
+private:
+    std::string saved_;
+    bool active_ = false;
+};
+
+TEST(Locale, CommaDecimalLocaleChangesNoDigit)
+{
+    const CommaDecimalLocale locale;
+    ASSERT_TRUE(locale.active()) << "the de_DE.UTF-8 locale is not installed; the test set-up generates it";
+    ASSERT_EQ(std::string(std::localeconv()->decimal_point), ",");
+
+    EXPECT_EQ(ParseFieldValue("1.5e3"), 1500.0);
+    EXPECT_EQ(ParseFieldValue("1,5"), 1.0);
+    EXPECT_EQ(FormatResult(0.569230769230769), "0.569230769230769");
+    EXPECT_EQ(FormatResult(1.0 / 30.0), "3.33333333333333E-02");
+
+    const test::WindowRun run = test::RunWindow("gl", {});
+    EXPECT_EQ(run.texts.Get("Text8"), "0.569230769230769");
+    EXPECT_EQ(run.texts.Get("Text9"), "180.35034272658");
+}
+
+}  // namespace
+}  // namespace zentrova

@@ -1,0 +1,68 @@
+#include "support/WindowRun.h"
+
+namespace zentrova::test {
+namespace {
+
+class MainPowerComponentsTest : public ::testing::TestWithParam<WindowCase> {};
+
+TEST_P(MainPowerComponentsTest, Computes) { ExpectWindowCase("gl", GetParam()); }
+
+const Assignments kInitialResults = {{"Text6", "4.41875"}, {"Text7", "0.88375"}, {"Text8", "0.569230769230769"},
+                                     {"Text9", "180.35034272658"}, {"Text10", "425"}};
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, MainPowerComponentsTest,
+    ::testing::Values(
+        WindowCase{"initial_texts", {}, kInitialResults},
+        // Step 4 works from the displayed duty cycle, not the full double.
+        WindowCase{"read_back_duty_cycle",
+                   {{"Text1", "100"}, {"Text11", "265"}},
+                   {{"Text6", "1.7675"}, {"Text7", "0.3535"}, {"Text8", "0.577358490566038"},
+                    {"Text9", "457.313655893892"}, {"Text10", "170"}}},
+        WindowCase{"unread_inputs", {{"Text3", "50"}, {"Text4", "65"}}, kInitialResults},
+        WindowCase{"typed_outputs_ignored", {{"Text7", "99"}, {"Text8", "x"}}, kInitialResults},
+        WindowCase{"negative_duty_cycle",
+                   {{"Text11", "100"}},
+                   {{"Text6", "4.41875"}, {"Text7", "0.88375"}, {"Text8", "-0.12"}, {"Text9", "-38.019801980198"},
+                    {"Text10", "425"}}},
+        WindowCase{"zero_power_faults_at_inductance",
+                   {{"Text1", "0"}},
+                   {{"Text6", "0"}, {"Text7", "0"}, {"Text8", "0.569230769230769"}, {"Text9", ""}, {"Text10", ""}},
+                   4},
+        WindowCase{"empty_lower_voltage",
+                   {{"Text2", ""}},
+                   {{"Text6", ""}, {"Text7", ""}, {"Text8", ""}, {"Text9", ""}, {"Text10", ""}},
+                   1},
+        WindowCase{"zero_upper_voltage",
+                   {{"Text11", "0"}},
+                   {{"Text6", "4.41875"}, {"Text7", "0.88375"}, {"Text8", ""}},
+                   3},
+        WindowCase{"zero_output_voltage",
+                   {{"Text5", "0"}},
+                   {{"Text6", "4.41875"}, {"Text7", "0.88375"}, {"Text8", "0.569230769230769"}, {"Text9", ""}},
+                   4},
+        WindowCase{"power_beyond_double_range",
+                   {{"Text1", "1e400"}},
+                   {{"Text6", ""}},
+                   1,
+                   FaultKind::Overflow},
+        WindowCase{"peak_current_overflows",
+                   {{"Text1", "1e308"}, {"Text2", "1e-10"}},
+                   {{"Text6", ""}},
+                   1,
+                   FaultKind::Overflow}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(MainPowerComponents, ComputingTwiceWritesTheSameTexts)
+{
+    const WindowDescription& gl = *FindCalculationWindow("gl");
+    FieldTexts texts = FieldTexts::Initial(gl);
+    RunComputeAction(gl, texts);
+    const FieldTexts first = texts;
+    RunComputeAction(gl, texts);
+    for (const FieldSpec& f : gl.fields)
+        EXPECT_EQ(texts.Get(f.control), first.Get(f.control)) << f.control;
+}
+
+}  // namespace
+}  // namespace zentrova::test
