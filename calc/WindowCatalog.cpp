@@ -1,6 +1,8 @@
 #include "WindowCatalog.h"
 
 #include "WindowDescription.h"
+#include "loops/LoopWindows.h"
+#include "networks/NetworkWindows.h"
 #include "power/PowerWindows.h"
 
 #include <array>
@@ -9,7 +11,10 @@ namespace zentrova {
 namespace {
 
 constexpr std::array kWindows = {
-    &kMainPowerComponentsWindow,
+    &kMainPowerComponentsWindow, &kSenseResistorWindow,  &kPeakLimitDividerWindow,
+    &kFeedForwardWindow,         &kMultiplierInputWindow, &kMultiplierBiasWindow,
+    &kCurrentLoopWindow,         &kVoltageLoopWindow,    &kTimingResistorWindow,
+    &kTimingCapacitorWindow,
 };
 
 }  // namespace

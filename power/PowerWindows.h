@@ -6,5 +6,9 @@ namespace zentrova {
 
 // gl: peak and ripple inductor current, duty cycle, inductance, capacitance.
 extern const WindowDescription kMainPowerComponentsWindow;
+// xldz: the current-sense resistor Rs in the return path.
+extern const WindowDescription kSenseResistorWindow;
+// XL: Rpk2 of the peak-current-limit divider at PKLMT.
+extern const WindowDescription kPeakLimitDividerWindow;
 
 }  // namespace zentrova

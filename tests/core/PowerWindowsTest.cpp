@@ -53,6 +53,37 @@ INSTANTIATE_TEST_SUITE_P(
                    FaultKind::Overflow}),
     [](const auto& info) { return std::string(info.param.name); });
 
+class SenseResistorTest : public ::testing::TestWithParam<WindowCase> {};
+
+TEST_P(SenseResistorTest, Computes) { ExpectWindowCase("xldz", GetParam()); }
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, SenseResistorTest,
+    ::testing::Values(WindowCase{"initial_texts", {}, {{"Text4", "0.245"}}},
+                      WindowCase{"one_millihenry", {{"Text1", "1000"}}, {{"Text4", "0.25"}}},
+                      WindowCase{"empty_inductance", {{"Text1", ""}}, {{"Text4", "0"}}},
+                      WindowCase{"empty_frequency", {{"Text2", ""}}, {{"Text4", "0"}}},
+                      WindowCase{"zero_output_voltage", {{"Text3", "0"}, {"Text4", "old"}}, {{"Text4", "old"}}, 1},
+                      WindowCase{"empty_output_voltage", {{"Text3", ""}}, {{"Text4", ""}}, 1},
+                      WindowCase{"product_overflows",
+                                 {{"Text1", "1e300"}, {"Text2", "1e10"}},
+                                 {{"Text4", ""}},
+                                 1,
+                                 FaultKind::Overflow}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+class PeakLimitDividerTest : public ::testing::TestWithParam<WindowCase> {};
+
+TEST_P(PeakLimitDividerTest, Computes) { ExpectWindowCase("XL", GetParam()); }
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, PeakLimitDividerTest,
+    ::testing::Values(WindowCase{"initial_texts", {}, {{"Text2", "1.53846153846154"}}},
+                      WindowCase{"seven_and_a_half", {{"Text1", "7.5"}}, {{"Text2", "1.15384615384615"}}},
+                      WindowCase{"empty", {{"Text1", ""}}, {{"Text2", "0"}}},
+                      WindowCase{"negative", {{"Text1", "-10"}}, {{"Text2", "-1.53846153846154"}}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 TEST(MainPowerComponents, ComputingTwiceWritesTheSameTexts)
 {
     const WindowDescription& gl = *FindCalculationWindow("gl");
