@@ -86,8 +86,11 @@ void CalculationWindow::ComputeAction()
     for (const ComputeStep& step : description_.steps) {
         QLineEdit* field = fields_.value(ToQString(step.target));
         const QString text = ToQString(texts.Get(step.target));
-        if (field && field->text() != text)
+        if (field && field->text() != text) {
             field->setText(text);
+            // Show the leading digits should a long result not fit.
+            field->setCursorPosition(0);
+        }
     }
     if (fault)
         ReportFault(*fault);

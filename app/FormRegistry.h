@@ -28,6 +28,7 @@ public:
 
     // The window, or nullptr when it has not been created yet.
     QWidget* Find(const QString& name) const;
+    int createdCount() const { return static_cast<int>(instances_.size()); }
 
 private:
     QHash<QString, Factory> factories_;

@@ -1,6 +1,8 @@
 #include "MainWindow.h"
 
 #include "CalculationWindow.h"
+#include "DiagramDescription.h"
+#include "DiagramWindow.h"
 #include "Fonts.h"
 #include "HomePage.h"
 #include "LinkLabel.h"
@@ -55,6 +57,10 @@ constexpr std::array<const char*, 12> kTabOrder = {
 };
 
 const QColor kLinkBlue(0, 0, 255);
+
+constexpr int kMenuGapPx = 8;
+constexpr int kCascadeStepPx = 24;
+constexpr int kCascadeLength = 8;
 
 }  // namespace
 
@@ -121,8 +127,25 @@ void MainWindow::RegisterForms()
 {
     for (const WindowDescription* description : CalculationWindows())
         forms_.Register(ToQString(description->name), [this, description] {
-            return new CalculationWindow(*description, this);
+            auto* window = new CalculationWindow(*description, this);
+            PlaceBesideMenu(*window);
+            return window;
         });
+    for (const DiagramDescription& description : kDiagramWindows)
+        forms_.Register(ToQString(description.name), [this, &description] {
+            auto* window = new DiagramWindow(description, this);
+            if (!description.screenPositionTwips)
+                PlaceBesideMenu(*window);
+            return window;
+        });
+}
+
+void MainWindow::PlaceBesideMenu(QWidget& window) const
+{
+    // Cascade new windows to the right of the menu, so that they never cover
+    // its buttons.
+    const int step = kCascadeStepPx * (forms_.createdCount() % kCascadeLength);
+    window.move(frameGeometry().topRight() + QPoint(kMenuGapPx + step, step));
 }
 
 void MainWindow::Command1_Click() { forms_.ShowForm(QStringLiteral("gl")); }

@@ -44,6 +44,7 @@ private:
     void CreateButtons();
     void CreateLabels();
     void RegisterForms();
+    void PlaceBesideMenu(QWidget& window) const;
 
     FormRegistry forms_;
     UrlOpener openUrl_;

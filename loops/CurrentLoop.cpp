@@ -28,12 +28,12 @@ constexpr FieldSpec kFields[] = {
 };
 
 constexpr Row kRows[] = {
-    {{{{"Label1", 13}, {"Text1", 11}}}},  {{{{"Label2", 13}, {"Text2", 11}}}},
-    {{{{"Label3", 13}, {"Text3", 11}}}},  {{{{"Label4", 13}, {"Text4", 11}}}},
-    {{{{"Label5", 13}, {"Text7", 11}}}},  {{{{"Command1", 12}, {"Command2", 12}}}},
-    {{{{"Label6", 13}, {"Text5", 11}}}},  {{{{"Label7", 13}, {"Text6", 11}}}},
-    {{{{"Label8", 13}, {"Text9", 11}}}},  {{{{"Label9", 13}, {"Text10", 11}}}},
-    {{{{"Label10", 13}, {"Text8", 11}}}},
+    {{{{"Label1", 10}, {"Text1", 14}}}},  {{{{"Label2", 10}, {"Text2", 14}}}},
+    {{{{"Label3", 10}, {"Text3", 14}}}},  {{{{"Label4", 10}, {"Text4", 14}}}},
+    {{{{"Label5", 10}, {"Text7", 14}}}},  {{{{"Command1", 12}, {"Command2", 12}}}},
+    {{{{"Label6", 10}, {"Text5", 14}}}},  {{{{"Label7", 10}, {"Text6", 14}}}},
+    {{{{"Label8", 10}, {"Text9", 14}}}},  {{{{"Label9", 10}, {"Text10", 14}}}},
+    {{{{"Label10", 10}, {"Text8", 14}}}},
 };
 
 // By control number, not by row.

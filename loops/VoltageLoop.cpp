@@ -35,12 +35,12 @@ constexpr FieldSpec kFields[] = {
 // Inputs on the left, outputs on the right, each row pairing the two listed
 // at the same position; the buttons stand under their columns.
 constexpr Row kRows[] = {
-    {{{{"Label1", 7}, {"Text1", 5}, {"Label6", 7}, {"Text6", 5}}}},
-    {{{{"Label2", 7}, {"Text2", 5}, {"Label7", 7}, {"Text7", 5}}}},
-    {{{{"Label3", 7}, {"Text3", 5}, {"Label8", 7}, {"Text8", 5}}}},
-    {{{{"Label4", 7}, {"Text4", 5}, {"Label9", 7}, {"Text9", 5}}}},
-    {{{{"Label5", 7}, {"Text5", 5}, {"Label10", 7}, {"Text10", 5}}}},
-    {{{{"Command1", 12}, {"Command2", 12}}}},
+    {{{{"Label1", 6}, {"Text1", 4}, {"Label6", 6}, {"Text6", 8}}}},
+    {{{{"Label2", 6}, {"Text2", 4}, {"Label7", 6}, {"Text7", 8}}}},
+    {{{{"Label3", 6}, {"Text3", 4}, {"Label8", 6}, {"Text8", 8}}}},
+    {{{{"Label4", 6}, {"Text4", 4}, {"Label9", 6}, {"Text9", 8}}}},
+    {{{{"Label5", 6}, {"Text5", 4}, {"Label10", 6}, {"Text10", 8}}}},
+    {{{{"Command1", 10}, {"Command2", 14}}}},
 };
 
 // Backwards through the window, starting at the return button.

@@ -27,11 +27,11 @@ constexpr FieldSpec kFields[] = {
 };
 
 constexpr Row kRows[] = {
-    {{{{"Label1", 13}, {"Text1", 11}}}}, {{{{"Label2", 13}, {"Text2", 11}}}},
-    {{{{"Label3", 13}, {"Text3", 11}}}}, {{{{"Label4", 13}, {"Text4", 11}}}},
-    {{{{"Label9", 13}, {"Text9", 11}}}}, {{{{"Command1", 12}, {"Command2", 12}}}},
-    {{{{"Label5", 13}, {"Text5", 11}}}}, {{{{"Label6", 13}, {"Text6", 11}}}},
-    {{{{"Label7", 13}, {"Text8", 11}}}}, {{{{"Label8", 13}, {"Text7", 11}}}},
+    {{{{"Label1", 11}, {"Text1", 13}}}}, {{{{"Label2", 11}, {"Text2", 13}}}},
+    {{{{"Label3", 11}, {"Text3", 13}}}}, {{{{"Label4", 11}, {"Text4", 13}}}},
+    {{{{"Label9", 11}, {"Text9", 13}}}}, {{{{"Command1", 12}, {"Command2", 12}}}},
+    {{{{"Label5", 11}, {"Text5", 13}}}}, {{{{"Label6", 11}, {"Text6", 13}}}},
+    {{{{"Label7", 11}, {"Text8", 13}}}}, {{{{"Label8", 11}, {"Text7", 13}}}},
 };
 
 constexpr std::string_view kTabOrder[] = {

@@ -15,9 +15,9 @@ constexpr FieldSpec kFields[] = {
 };
 
 constexpr Row kRows[] = {
-    {{{{"Label1", 13}, {"Text1", 11}}}},
+    {{{{"Label1", 10}, {"Text1", 14}}}},
     {{{{"Command1", 12}, {"Command2", 12}}}},
-    {{{{"Label2", 13}, {"Text2", 11}}}},
+    {{{{"Label2", 10}, {"Text2", 14}}}},
 };
 
 constexpr std::string_view kTabOrder[] = {"Text1", "Text2", "Command1", "Command2"};
@@ -40,9 +40,9 @@ constexpr FieldSpec kFields[] = {
 };
 
 constexpr Row kRows[] = {
-    {{{{"Label1", 11}, {"Text1", 13}}}},
+    {{{{"Label1", 8}, {"Text1", 16}}}},
     {{{{"Command1", 12}, {"Command2", 12}}}},
-    {{{{"Label2", 11}, {"Text2", 13}}}},
+    {{{{"Label2", 8}, {"Text2", 16}}}},
 };
 
 constexpr std::string_view kTabOrder[] = {"Text1", "Command1", "Command2", "Text2"};

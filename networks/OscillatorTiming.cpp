@@ -13,9 +13,9 @@ constexpr FieldSpec kFields[] = {
 };
 
 constexpr Row kRows[] = {
-    {{{{"Label1", 13}, {"Text1", 11}}}},    {{{{"Label2", 13}, {"Text2", 11}}}},
-    {{{{"Command1", 12}, {"Command2", 12}}}}, {{{{"Label3", 13}, {"Text3", 11}}}},
-    {{{{"Label4", 13}, {"Text4", 11}}}},
+    {{{{"Label1", 10}, {"Text1", 14}}}},    {{{{"Label2", 10}, {"Text2", 14}}}},
+    {{{{"Command1", 12}, {"Command2", 12}}}}, {{{{"Label3", 10}, {"Text3", 14}}}},
+    {{{{"Label4", 10}, {"Text4", 14}}}},
 };
 
 constexpr std::string_view kTabOrder[] = {"Text1", "Text2", "Text3", "Text4", "Command1", "Command2"};
@@ -42,10 +42,10 @@ constexpr FieldSpec kFields[] = {
 };
 
 constexpr Row kRows[] = {
-    {{{{"Label1", 13}, {"Text1", 11}}}},
-    {{{{"Label2", 13}, {"Text2", 11}}}},
+    {{{{"Label1", 10}, {"Text1", 14}}}},
+    {{{{"Label2", 10}, {"Text2", 14}}}},
     {{{{"Command1", 12}, {"Command2", 12}}}},
-    {{{{"Label3", 13}, {"Text3", 11}}}},
+    {{{{"Label3", 10}, {"Text3", 14}}}},
 };
 
 constexpr std::string_view kTabOrder[] = {"Text1", "Text2", "Text3", "Command1", "Command2"};

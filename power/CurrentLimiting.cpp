@@ -14,9 +14,9 @@ constexpr FieldSpec kFields[] = {
 };
 
 constexpr Row kRows[] = {
-    {{{{"Label1", 12}, {"Text1", 12}}}},    {{{{"Label2", 12}, {"Text2", 12}}}},
-    {{{{"Label3", 12}, {"Text3", 12}}}},    {{{{"Command1", 12}, {"Command2", 12}}}},
-    {{{{"Label4", 12}, {"Text4", 12}}}},
+    {{{{"Label1", 10}, {"Text1", 14}}}},    {{{{"Label2", 10}, {"Text2", 14}}}},
+    {{{{"Label3", 10}, {"Text3", 14}}}},    {{{{"Command1", 12}, {"Command2", 12}}}},
+    {{{{"Label4", 10}, {"Text4", 14}}}},
 };
 
 // The output field comes before the buttons although it stands below them.
@@ -40,9 +40,9 @@ constexpr FieldSpec kFields[] = {
 };
 
 constexpr Row kRows[] = {
-    {{{{"Label1", 10}, {"Text1", 14}}}},
+    {{{{"Label1", 8}, {"Text1", 16}}}},
     {{{{"Command1", 12}, {"Command2", 12}}}},
-    {{{{"Label2", 10}, {"Text2", 14}}}},
+    {{{{"Label2", 8}, {"Text2", 16}}}},
 };
 
 constexpr std::string_view kTabOrder[] = {"Text1", "Text2", "Command1", "Command2"};

@@ -29,17 +29,17 @@ constexpr FieldSpec kFields[] = {
 };
 
 constexpr Row kRows[] = {
-    {{{{"Label1", 13}, {"Text1", 11}}}},
-    {{{{"Label2", 13}, {"Text2", 5}, {"Label11", 2}, {"Text11", 4}}}},
-    {{{{"Label3", 13}, {"Text3", 11}}}},
-    {{{{"Label4", 13}, {"Text4", 11}}}},
-    {{{{"Label5", 13}, {"Text5", 11}}}},
+    {{{{"Label1", 11}, {"Text1", 13}}}},
+    {{{{"Label2", 11}, {"Text2", 6}, {"Label11", 2}, {"Text11", 5}}}},
+    {{{{"Label3", 11}, {"Text3", 13}}}},
+    {{{{"Label4", 11}, {"Text4", 13}}}},
+    {{{{"Label5", 11}, {"Text5", 13}}}},
     {{{{"Command8", 12}, {"Command1", 12}}}},
-    {{{{"Label6", 13}, {"Text6", 11}}}},
-    {{{{"Label7", 13}, {"Text7", 11}}}},
-    {{{{"Label8", 13}, {"Text8", 11}}}},
-    {{{{"Label9", 13}, {"Text9", 11}}}},
-    {{{{"Label10", 13}, {"Text10", 11}}}},
+    {{{{"Label6", 11}, {"Text6", 13}}}},
+    {{{{"Label7", 11}, {"Text7", 13}}}},
+    {{{{"Label8", 11}, {"Text8", 13}}}},
+    {{{{"Label9", 11}, {"Text9", 13}}}},
+    {{{{"Label10", 11}, {"Text10", 13}}}},
 };
 
 constexpr std::string_view kTabOrder[] = {

@@ -82,6 +82,44 @@ TEST(CalcCli, ListsWindowsAndFields)
     EXPECT_NE(fields.out.find("Text10\t所需要电容（uF）\toutput\t\n"), std::string::npos);
 }
 
+TEST(CalcCli, ListsAllTenCalculationWindows)
+{
+    const CliRun list = RunCli({"--list"});
+    EXPECT_EQ(list.out,
+              "gl\t功率元件\nxldz\t限流电阻\nXL\t限流设置 \nqkcf\t前馈乘方\nqkcfq\t前馈乘法器\n"
+              "fxxpz\t非线性偏置\ndlbch\t电流补偿环计算\ndybch\t电压补偿环计算算\nzddsdz\tForm1\n"
+              "zddsdr\t振荡定时电容\n");
+}
+
+struct WindowLineCase {
+    const char* name;
+    std::vector<std::string> args;
+    const char* line;
+    int status;
+};
+
+void PrintTo(const WindowLineCase& c, std::ostream* os) { *os << c.name; }
+
+class CalcCliWindowsTest : public ::testing::TestWithParam<WindowLineCase> {};
+
+TEST_P(CalcCliWindowsTest, PrintsTheResultLine)
+{
+    const CliRun run = RunCli(GetParam().args);
+    EXPECT_EQ(run.status, GetParam().status) << run.err;
+    EXPECT_NE(run.out.find(GetParam().line), std::string::npos) << run.out;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Windows, CalcCliWindowsTest,
+    ::testing::Values(WindowLineCase{"voltage_loop", {"dybch"}, "Text8=35.1164987345048\n", kExitOk},
+                      WindowLineCase{"feed_forward", {"qkcf"}, "Text6=9.68726283284194E-02\n", kExitOk},
+                      WindowLineCase{"current_loop_fault", {"dlbch", "Text7=0"}, "Text9=\nText10=\nText8=0\n", kExitFault},
+                      WindowLineCase{"negative_root", {"--json", "dybch", "Text5=-91"},
+                                     "\"fault\": {\"step\": 3, \"target\": \"Text8\", \"kind\": \"invalid\"}",
+                                     kExitFault},
+                      WindowLineCase{"peak_limit", {"XL", "Text1=7.5"}, "Text2=1.15384615384615\n", kExitOk}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 struct UsageCase {
     const char* name;
     std::vector<std::string> args;

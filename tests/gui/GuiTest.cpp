@@ -56,6 +56,25 @@ private:
         return button;
     }
 
+    // The controls that Tab visits, starting at the one with the focus.
+    static QStringList TabChain(int count)
+    {
+        QStringList chain;
+        for (int i = 0; i < count; ++i) {
+            chain.append(QApplication::focusWidget()->objectName());
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        return chain;
+    }
+
+    static int InstancesNamed(const QString& name)
+    {
+        int instances = 0;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            instances += w->objectName() == name ? 1 : 0;
+        return instances;
+    }
+
     QStringList VisibleTopLevels() const
     {
         QStringList names;
@@ -171,10 +190,7 @@ private Q_SLOTS:
         QVERIFY(first);
         QWidget* second = Open("Command1", "gl");
         QCOMPARE(second, first);
-        int instances = 0;
-        for (QWidget* w : QApplication::topLevelWidgets())
-            instances += w->objectName() == QStringLiteral("gl") ? 1 : 0;
-        QCOMPARE(instances, 1);
+        QCOMPARE(InstancesNamed(QStringLiteral("gl")), 1);
         QCOMPARE(first->windowTitle(), QStringLiteral("功率元件"));
         QCOMPARE(first->size(), QSize(298, 323));
         QCOMPARE(Field(first, "Text1")->text(), QStringLiteral("250"));
@@ -191,12 +207,123 @@ private Q_SLOTS:
         QCOMPARE(QApplication::focusWidget(), Field(gl, "Text11"));
         const QStringList expected = {"Text11", "Text10", "Text9", "Text8", "Text7", "Text6",   "Text5",
                                       "Text4",  "Text3",  "Text2", "Text1", "Command8", "Command1"};
-        QStringList chain;
-        for (int i = 0; i < expected.size(); ++i) {
-            chain.append(QApplication::focusWidget()->objectName());
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        }
-        QCOMPARE(chain, expected);
+        QCOMPARE(TabChain(expected.size()), expected);
+    }
+
+    void eachButtonOpensItsWindow_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("caption");
+        const struct {
+            const char* button;
+            const char* window;
+            const char* caption;
+        } rows[] = {
+            {"Command1", "gl", "功率元件"},        {"Command5", "xldz", "限流电阻"},
+            {"Command14", "XL", "限流设置 "},      {"Command2", "qkcf", "前馈乘方"},
+            {"Command9", "qkcfq", "前馈乘法器"},   {"Command6", "fxxpz", "非线性偏置"},
+            {"Command4", "dlbch", "电流补偿环计算"}, {"Command3", "dybch", "电压补偿环计算算"},
+            {"Command10", "zddsdz", "Form1"},      {"Command8", "zddsdr", "振荡定时电容"},
+            {"Command7", "tu1", "图1"},            {"Command12", "tu2", "图2"},
+        };
+        for (const auto& row : rows)
+            QTest::newRow(row.button) << QString::fromUtf8(row.button) << QString::fromUtf8(row.window)
+                                      << QString::fromUtf8(row.caption);
+    }
+
+    void eachButtonOpensItsWindow()
+    {
+        QFETCH(QString, button);
+        QFETCH(QString, window);
+        QFETCH(QString, caption);
+        QWidget* form = Open(button.toUtf8().constData(), window.toUtf8().constData());
+        QVERIFY2(form, qPrintable(window));
+        QCOMPARE(form->objectName(), window);
+        QCOMPARE(form->windowTitle(), caption);
+        QVERIFY(form->isVisible());
+        QCOMPARE(VisibleTopLevels(), (QStringList{QStringLiteral("PFC"), window}));
+    }
+
+    void voltageLoopComputesWithFocusOnItsReturnButton()
+    {
+        QWidget* dybch = Open("Command3", "dybch");
+        QVERIFY(QTest::qWaitForWindowActive(dybch));
+        QCOMPARE(QApplication::focusWidget(), Button(dybch, "Command2"));
+        QCOMPARE(Field(dybch, "Text1")->text(), QStringLiteral("150"));
+        QCOMPARE(Field(dybch, "Text5")->text(), QStringLiteral("91"));
+        const QStringList expected = {"Command2", "Command1", "Text10", "Text9", "Text8", "Text7",
+                                      "Text6",    "Text5",    "Text4",  "Text3", "Text2", "Text1"};
+        QCOMPARE(TabChain(expected.size()), expected);
+        // Inputs on the left, outputs on the right of the same rows.
+        QCOMPARE(Field(dybch, "Text1")->y(), Field(dybch, "Text6")->y());
+        QVERIFY(Field(dybch, "Text1")->x() < Field(dybch, "Text6")->x());
+        QTest::mouseClick(Button(dybch, "Command1"), Qt::LeftButton);
+        QCOMPARE(Field(dybch, "Text6")->text(), QStringLiteral("2.38853503184713"));
+        QCOMPARE(Field(dybch, "Text7")->text(), QStringLiteral("0.02512"));
+        QCOMPARE(Field(dybch, "Text8")->text(), QStringLiteral("35.1164987345048"));
+        QCOMPARE(Field(dybch, "Text9")->text(), QStringLiteral("96.4786660136388"));
+        QCOMPARE(Field(dybch, "Text10")->text(), QStringLiteral("0.696593357553234"));
+    }
+
+    void feedForwardComputesAndFollowsItsTabOrder()
+    {
+        QWidget* qkcf = Open("Command2", "qkcf");
+        QVERIFY(QTest::qWaitForWindowActive(qkcf));
+        const QStringList expected = {"Text1", "Text2", "Text3", "Text4", "Command1", "Text5",
+                                      "Text6", "Text7", "Text8", "Text9", "Command2"};
+        QCOMPARE(TabChain(expected.size()), expected);
+        // Text8 stands above Text7.
+        QVERIFY(Field(qkcf, "Text8")->y() < Field(qkcf, "Text7")->y());
+        QTest::mouseClick(Button(qkcf, "Command1"), Qt::LeftButton);
+        QCOMPARE(Field(qkcf, "Text6")->text(), QStringLiteral("9.68726283284194E-02"));
+        QCOMPARE(Field(qkcf, "Text8")->text(), QStringLiteral("3.83653973577898"));
+    }
+
+    void diagramWindowsShowTheSchematicTopAndBottom_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QPoint>("imageAt");
+        QTest::newRow("tu1") << QStringLiteral("Command7") << QStringLiteral("tu1") << QStringLiteral("图1")
+                             << QSize(693, 575) << QPoint(0, 0);
+        QTest::newRow("tu2") << QStringLiteral("Command12") << QStringLiteral("tu2") << QStringLiteral("图2")
+                             << QSize(708, 575) << QPoint(16, -56);
+    }
+
+    void diagramWindowsShowTheSchematicTopAndBottom()
+    {
+        QFETCH(QString, button);
+        QFETCH(QString, window);
+        QFETCH(QString, caption);
+        QFETCH(QSize, size);
+        QFETCH(QPoint, imageAt);
+        QWidget* diagram = Open(button.toUtf8().constData(), window.toUtf8().constData());
+        QVERIFY(diagram);
+        QCOMPARE(diagram->windowTitle(), caption);
+        QCOMPARE(diagram->size(), size);
+        QVERIFY(diagram->minimumSize() == diagram->maximumSize());
+        auto* image = diagram->findChild<QLabel*>(QStringLiteral("Image1"));
+        QVERIFY(image);
+        QCOMPARE(image->geometry(), QRect(imageAt, QSize(691, 630)));
+        QCOMPARE(image->pixmap().size(), QSize(691, 630));
+        QVERIFY(diagram->findChildren<QLineEdit*>().isEmpty());
+        QVERIFY(diagram->findChildren<QPushButton*>().isEmpty());
+        // A second press brings back the same window.
+        QCOMPARE(Open(button.toUtf8().constData(), window.toUtf8().constData()), diagram);
+        QCOMPARE(InstancesNamed(window), 1);
+        diagram->close();
+        QVERIFY(!diagram->isVisible());
+        QCOMPARE(Open(button.toUtf8().constData(), window.toUtf8().constData()), diagram);
+        QVERIFY(diagram->isVisible());
+    }
+
+    void firstDiagramStandsAtItsScreenPosition()
+    {
+        QWidget* tu1 = Open("Command7", "tu1");
+        QCOMPARE(tu1->geometry().topLeft(), QPoint(29, 22));
     }
 
     void computeFillsTheOutputs()
