@@ -1,3 +1,4 @@
+#include "BenchmarkExit.h"
 #include "Fonts.h"
 #include "MainWindow.h"
 
@@ -9,5 +10,6 @@ int main(int argc, char** argv)
     zentrova::InstallChineseFontSubstitutes();
     zentrova::MainWindow mainWindow;
     mainWindow.show();
+    zentrova::QuitWhenBenchmarked(mainWindow);
     return application.exec();
 }

@@ -1,0 +1,78 @@
+#include <algorithm>
+#include <charconv>
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <system_error>
+#include <vector>
+
+// Runs a fuzz target without libFuzzer, so that the normal build replays the
+// committed seed inputs and the saved crashes as ordinary tests.
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);
+
+namespace {
+
+namespace fs = std::filesystem;
+
+void Say(std::string_view text)
+{
+    std::fwrite(text.data(), 1, text.size(), stderr);
+}
+
+bool ReadFile(const fs::path& path, std::vector<std::uint8_t>& bytes)
+{
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (!file)
+        return false;
+    bytes.clear();
+    std::uint8_t chunk[4096];
+    std::size_t got = 0;
+    while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0)
+        bytes.insert(bytes.end(), chunk, chunk + got);
+    const bool ok = !std::ferror(file);
+    std::fclose(file);
+    return ok;
+}
+
+}  // namespace
+
+// Every file named on the command line, and every file of a directory named
+// there, once each in name order. Names starting with "." are skipped; a
+// directory that does not exist holds no inputs yet.
+int main(int argc, char** argv)
+{
+    std::vector<fs::path> inputs;
+    for (int i = 1; i < argc; ++i) {
+        const fs::path path(argv[i]);
+        std::error_code error;
+        if (fs::is_directory(path, error)) {
+            for (const fs::directory_entry& entry : fs::directory_iterator(path)) {
+                if (entry.is_regular_file() && !entry.path().filename().string().starts_with("."))
+                    inputs.push_back(entry.path());
+            }
+        } else if (fs::is_regular_file(path, error)) {
+            inputs.push_back(path);
+        } else if (fs::exists(path, error)) {
+            Say("not a file or directory: " + path.string() + "\n");
+            return 2;
+        }
+    }
+    std::sort(inputs.begin(), inputs.end());
+
+    std::vector<std::uint8_t> bytes;
+    for (const fs::path& input : inputs) {
+        if (!ReadFile(input, bytes)) {
+            Say("cannot read " + input.string() + "\n");
+            return 2;
+        }
+        Say("replaying " + input.string() + "\n");
+        const std::uint8_t none = 0;
+        LLVMFuzzerTestOneInput(bytes.empty() ? &none : bytes.data(), bytes.size());
+    }
+    char count[24];
+    const auto end = std::to_chars(count, count + sizeof count, inputs.size()).ptr;
+    Say(std::string(count, end) + " inputs replayed\n");
+    return 0;
+}
