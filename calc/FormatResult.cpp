@@ -2,14 +2,28 @@
 #include "FieldValue.h"
 #include "FloatBits.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstring>
 #include <string>
 
 namespace zentrova {
 namespace {
 
 constexpr int kSignificantDigits = 15;
+// "-0." and fifteen digits, or "-d." fourteen digits and "E-324".
+constexpr int kMaxTextLength = 24;
+
+char* WriteTwoDigitExponent(char* out, int exponent)
+{
+    *out++ = 'E';
+    *out++ = exponent < 0 ? '-' : '+';
+    const int magnitude = exponent < 0 ? -exponent : exponent;
+    if (magnitude < 10)
+        *out++ = '0';
+    return std::to_chars(out, out + 4, magnitude).ptr;
+}
 
 }  // namespace
 
@@ -25,59 +39,53 @@ std::string FormatResult(double value)
     // Scientific form with 15 significant digits, correctly rounded:
     // "d.ddddddddddddddde[+-]XX". A carry into a new leading digit is already
     // reflected in the exponent.
-    char buffer[40];
-    const auto written = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
-                                       std::chars_format::scientific, kSignificantDigits - 1);
-    const std::string_view scientific(buffer, static_cast<std::size_t>(written.ptr - buffer));
-    const std::size_t e = scientific.find('e');
+    char scientific[32];
+    const char* const end = std::to_chars(scientific, scientific + sizeof scientific, std::fabs(value),
+                                          std::chars_format::scientific, kSignificantDigits - 1)
+                                .ptr;
+    char digits[kSignificantDigits];
+    digits[0] = scientific[0];
+    std::memcpy(digits + 1, scientific + 2, kSignificantDigits - 1);
+    int n = kSignificantDigits;
+    while (n > 1 && digits[n - 1] == '0')
+        --n;
 
-    std::string digits;
-    digits.push_back(scientific[0]);
-    if (e > 2)
-        digits.append(scientific.substr(2, e - 2));
-    while (digits.size() > 1 && digits.back() == '0')
-        digits.pop_back();
-
+    const char* e = scientific + 2 + (kSignificantDigits - 1);
     int exponent10 = 0;
-    std::from_chars(scientific.data() + e + 2, scientific.data() + scientific.size(), exponent10);
-    if (scientific[e + 1] == '-')
+    std::from_chars(e + 2, end, exponent10);
+    if (e[1] == '-')
         exponent10 = -exponent10;
 
     // The magnitude is 0.d1d2...dn x 10^point.
-    const int n = static_cast<int>(digits.size());
     const int point = exponent10 + 1;
 
-    std::string text = value < 0 ? "-" : "";
+    char text[kMaxTextLength];
+    char* out = text;
+    if (value < 0)
+        *out++ = '-';
     if (point >= 1 && point <= kSignificantDigits) {
         if (n <= point) {
-            text += digits;
-            text.append(static_cast<std::size_t>(point - n), '0');
+            out = std::copy(digits, digits + n, out);
+            out = std::fill_n(out, point - n, '0');
         } else {
-            text.append(digits, 0, static_cast<std::size_t>(point));
-            text.push_back('.');
-            text.append(digits, static_cast<std::size_t>(point));
+            out = std::copy(digits, digits + point, out);
+            *out++ = '.';
+            out = std::copy(digits + point, digits + n, out);
         }
     } else if (point <= 0 && n - point <= kSignificantDigits) {
-        text += "0.";
-        text.append(static_cast<std::size_t>(-point), '0');
-        text += digits;
+        *out++ = '0';
+        *out++ = '.';
+        out = std::fill_n(out, -point, '0');
+        out = std::copy(digits, digits + n, out);
     } else {
-        text.push_back(digits[0]);
+        *out++ = digits[0];
         if (n > 1) {
-            text.push_back('.');
-            text.append(digits, 1);
+            *out++ = '.';
+            out = std::copy(digits + 1, digits + n, out);
         }
-        const int shown = point - 1;
-        text.push_back('E');
-        text.push_back(shown < 0 ? '-' : '+');
-        const int magnitude = shown < 0 ? -shown : shown;
-        if (magnitude < 10)
-            text.push_back('0');
-        char exponentText[8];
-        const auto end = std::to_chars(exponentText, exponentText + sizeof exponentText, magnitude);
-        text.append(exponentText, end.ptr);
+        out = WriteTwoDigitExponent(out, point - 1);
     }
-    return text;
+    return std::string(text, out);
 }
 
 }  // namespace zentrova

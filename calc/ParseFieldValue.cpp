@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cstdint>
 #include <limits>
+#include <optional>
 #include <string>
 
 namespace zentrova {
@@ -169,10 +170,70 @@ double ParseDecimal(std::string_view s)
     return negative ? -value : value;
 }
 
+bool IsBlankOrWide(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || static_cast<unsigned char>(c) >= 0x80;
+}
+
+// Field texts are nearly always plain numbers that std::from_chars reads as
+// they stand. Returns nothing when the text needs the full treatment: a blank
+// or a wide character near the number, a radix prefix, a "D" exponent, a long
+// exponent or a result outside the double range.
+std::optional<double> ParsePlain(std::string_view s)
+{
+    constexpr std::size_t kMaxPlainExponentDigits = 4;
+    std::size_t pos = 0;
+    std::size_t start = 0;
+    if (pos < s.size() && (s[pos] == '+' || s[pos] == '-')) {
+        if (s[pos] == '+')
+            start = 1;
+        ++pos;
+    }
+    bool anyDigit = false;
+    bool seenPoint = false;
+    for (; pos < s.size(); ++pos) {
+        if (s[pos] == '.' && !seenPoint)
+            seenPoint = true;
+        else if (IsDigit(s[pos]))
+            anyDigit = true;
+        else
+            break;
+    }
+    std::size_t end = pos;
+    std::size_t lookedAt = pos;
+    if (pos < s.size() && (s[pos] == 'E' || s[pos] == 'e' || s[pos] == 'D' || s[pos] == 'd')) {
+        if (s[pos] == 'D' || s[pos] == 'd')
+            return std::nullopt;
+        std::size_t p = pos + 1;
+        if (p < s.size() && (s[p] == '+' || s[p] == '-'))
+            ++p;
+        const std::size_t digitsStart = p;
+        while (p < s.size() && IsDigit(s[p]))
+            ++p;
+        if (p - digitsStart > kMaxPlainExponentDigits)
+            return std::nullopt;
+        if (p > digitsStart)
+            end = p;
+        lookedAt = p;
+    }
+    // A blank or wide character where the scan stopped could join more digits.
+    if (lookedAt < s.size() && IsBlankOrWide(s[lookedAt]))
+        return std::nullopt;
+    if (!anyDigit)
+        return s.empty() || s[0] != '&' ? std::optional<double>(0.0) : std::nullopt;
+    double value = 0.0;
+    const auto result = std::from_chars(s.data() + start, s.data() + end, value);
+    if (result.ec != std::errc() || result.ptr != s.data() + end)
+        return std::nullopt;
+    return value;
+}
+
 }  // namespace
 
 double ParseFieldValue(std::string_view text)
 {
+    if (const std::optional<double> plain = ParsePlain(text))
+        return *plain;
     const std::string s = NormalizeForScan(text);
     if (s.size() >= 2 && s[0] == '&') {
         if (s[1] == 'H' || s[1] == 'h')

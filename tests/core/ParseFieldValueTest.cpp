@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
+#include <random>
 #include <limits>
 #include <string>
 
@@ -75,6 +78,30 @@ TEST(ParseFieldValueLongTexts, AMegabyteOfDigitsOverflowsAndItsFractionIsExact)
     EXPECT_EQ(ParseFieldValue(std::string(1'000'000, '9')), kInf);
     EXPECT_EQ(ParseFieldValue("0." + std::string(1'000'000, '0') + "1e1000001"), 1.0);
     EXPECT_EQ(ParseFieldValue("1" + std::string(1'000'000, '0') + "e-1000000"), 1.0);
+}
+
+}  // namespace
+}  // namespace zentrova
+
+namespace zentrova {
+namespace {
+
+// A leading ideographic space changes no value but sends the text through
+// the blank-removing path: both paths must agree on every text.
+TEST(ParseFieldValuePaths, PlainTextsReadAsAfterBlankRemoval)
+{
+    constexpr std::string_view kAlphabet = "0123456789..--++eEdD&Hho x9\t";
+    std::mt19937 random(20261210);
+    std::uniform_int_distribution<std::size_t> length(0, 12);
+    std::uniform_int_distribution<std::size_t> pick(0, kAlphabet.size() - 1);
+    for (int i = 0; i < 50000; ++i) {
+        std::string text;
+        for (std::size_t k = length(random); k > 0; --k)
+            text.push_back(kAlphabet[pick(random)]);
+        const double plain = ParseFieldValue(text);
+        const double normalized = ParseFieldValue("\xE3\x80\x80" + text);
+        ASSERT_EQ(std::bit_cast<std::uint64_t>(plain), std::bit_cast<std::uint64_t>(normalized)) << "«" << text << "»";
+    }
 }
 
 }  // namespace
