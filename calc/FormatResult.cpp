@@ -52,7 +52,8 @@ std::string FormatResult(double value)
 
     const char* e = scientific + 2 + (kSignificantDigits - 1);
     int exponent10 = 0;
-    std::from_chars(e + 2, end, exponent10);
+    for (const char* c = e + 2; c < end; ++c)
+        exponent10 = exponent10 * 10 + (*c - '0');
     if (e[1] == '-')
         exponent10 = -exponent10;
 

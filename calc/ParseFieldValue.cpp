@@ -176,55 +176,29 @@ bool IsBlankOrWide(char c)
 }
 
 // Field texts are nearly always plain numbers that std::from_chars reads as
-// they stand. Returns nothing when the text needs the full treatment: a blank
-// or a wide character near the number, a radix prefix, a "D" exponent, a long
-// exponent or a result outside the double range.
+// they stand, in one scan. Returns nothing when the text needs the full
+// treatment: a blank, a wide character or an exponent letter where the number
+// stops (they could join more of it), a leading "+", a radix prefix, a text
+// that does not start like a number, or a result outside the double range.
 std::optional<double> ParsePlain(std::string_view s)
 {
-    constexpr std::size_t kMaxPlainExponentDigits = 4;
-    std::size_t pos = 0;
-    std::size_t start = 0;
-    if (pos < s.size() && (s[pos] == '+' || s[pos] == '-')) {
-        if (s[pos] == '+')
-            start = 1;
-        ++pos;
-    }
-    bool anyDigit = false;
-    bool seenPoint = false;
-    for (; pos < s.size(); ++pos) {
-        if (s[pos] == '.' && !seenPoint)
-            seenPoint = true;
-        else if (IsDigit(s[pos]))
-            anyDigit = true;
-        else
-            break;
-    }
-    std::size_t end = pos;
-    std::size_t lookedAt = pos;
-    if (pos < s.size() && (s[pos] == 'E' || s[pos] == 'e' || s[pos] == 'D' || s[pos] == 'd')) {
-        if (s[pos] == 'D' || s[pos] == 'd')
-            return std::nullopt;
-        std::size_t p = pos + 1;
-        if (p < s.size() && (s[p] == '+' || s[p] == '-'))
-            ++p;
-        const std::size_t digitsStart = p;
-        while (p < s.size() && IsDigit(s[p]))
-            ++p;
-        if (p - digitsStart > kMaxPlainExponentDigits)
-            return std::nullopt;
-        if (p > digitsStart)
-            end = p;
-        lookedAt = p;
-    }
-    // A blank or wide character where the scan stopped could join more digits.
-    if (lookedAt < s.size() && IsBlankOrWide(s[lookedAt]))
+    // Up to this length fast_float's exponent handling cannot saturate.
+    constexpr std::ptrdiff_t kMaxPlainLength = 64;
+    if (s.empty())
+        return 0.0;
+    const std::size_t first = s[0] == '-' ? 1 : 0;
+    // Also keeps out "inf" and "nan", which from_chars would accept.
+    if (first >= s.size() || !(IsDigit(s[first]) || s[first] == '.'))
         return std::nullopt;
-    if (!anyDigit)
-        return s.empty() || s[0] != '&' ? std::optional<double>(0.0) : std::nullopt;
     double value = 0.0;
-    const auto result = std::from_chars(s.data() + start, s.data() + end, value);
-    if (result.ec != std::errc() || result.ptr != s.data() + end)
+    const auto result = std::from_chars(s.data(), s.data() + s.size(), value);
+    if (result.ec != std::errc() || result.ptr - s.data() > kMaxPlainLength)
         return std::nullopt;
+    if (result.ptr != s.data() + s.size()) {
+        const char stop = *result.ptr;
+        if (IsBlankOrWide(stop) || stop == 'E' || stop == 'e' || stop == 'D' || stop == 'd')
+            return std::nullopt;
+    }
     return value;
 }
 
