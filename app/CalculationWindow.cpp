@@ -30,10 +30,10 @@ CalculationWindow::CalculationWindow(const WindowDescription& description, QWidg
         const QString name = ToQString(place.control);
         QWidget* control = nullptr;
         if (place.kind == ControlKind::Field) {
-            const FieldSpec* spec = description.FindField(place.control);
-            auto* field = new QLineEdit(ToQString(spec->initialText), this);
+            const FieldDescription* described = description.FindField(place.control);
+            auto* field = new QLineEdit(ToQString(described->initialText), this);
             field->setMaxLength(std::numeric_limits<int>::max());
-            field->setAccessibleName(ToQString(spec->labelText));
+            field->setAccessibleName(ToQString(described->labelText));
             fields_.insert(name, field);
             control = field;
         } else if (place.kind == ControlKind::Button) {
@@ -49,9 +49,9 @@ CalculationWindow::CalculationWindow(const WindowDescription& description, QWidg
             control = button;
         } else {
             QString text;
-            for (const FieldSpec& spec : description.fields) {
-                if (spec.labelControl == place.control)
-                    text = ToQString(spec.labelText);
+            for (const FieldDescription& described : description.fields) {
+                if (described.labelControl == place.control)
+                    text = ToQString(described.labelText);
             }
             auto* label = new QLabel(text, this);
             label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);

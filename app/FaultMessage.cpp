@@ -24,7 +24,7 @@ QString ReasonText(FaultKind kind)
 
 QString FaultMessageText(const WindowDescription& window, const ComputeFault& fault)
 {
-    const FieldSpec* target = window.FindField(fault.target);
+    const FieldDescription* target = window.FindField(fault.target);
     const QString label = target ? ToQString(target->labelText) : ToQString(fault.target);
     return QStringLiteral("无法计算“%1”：%2\n\n已计算出的结果保留在窗口中，其余结果未改变。")
         .arg(label.trimmed(), ReasonText(fault.kind));

@@ -9,7 +9,7 @@ namespace zentrova {
 FieldTexts FieldTexts::Initial(const WindowDescription& window)
 {
     FieldTexts texts;
-    for (const FieldSpec& field : window.fields)
+    for (const FieldDescription& field : window.fields)
         texts.texts_.emplace(std::string(field.control), std::string(field.initialText));
     return texts;
 }

@@ -18,7 +18,7 @@ ControlKind KindOf(const WindowDescription& window, std::string_view control)
 {
     if (control == window.computeButton || control == window.returnButton)
         return ControlKind::Button;
-    for (const FieldSpec& field : window.fields) {
+    for (const FieldDescription& field : window.fields) {
         if (field.control == control)
             return ControlKind::Field;
     }

@@ -2,9 +2,9 @@
 
 namespace zentrova {
 
-const FieldSpec* WindowDescription::FindField(std::string_view control) const
+const FieldDescription* WindowDescription::FindField(std::string_view control) const
 {
-    for (const FieldSpec& field : fields) {
+    for (const FieldDescription& field : fields) {
         if (field.control == control)
             return &field;
     }

@@ -13,7 +13,7 @@ inline constexpr std::string_view kReturnCaption = "返回";
 
 enum class FieldRole { Input, Output };
 
-struct FieldSpec {
+struct FieldDescription {
     std::string_view control;  // "Text1"
     std::string_view labelControl;  // "Label1"
     std::string_view labelText;
@@ -41,14 +41,14 @@ struct WindowDescription {
     std::string_view caption;
     int clientWidthTwips;
     int clientHeightTwips;
-    std::span<const FieldSpec> fields;  // in visual order
+    std::span<const FieldDescription> fields;  // in visual order
     std::string_view computeButton;
     std::string_view returnButton;
     std::span<const Row> rows;  // top to bottom
     std::span<const std::string_view> tabOrder;  // its first control takes the focus
     std::span<const ComputeStep> steps;  // run in this order
 
-    const FieldSpec* FindField(std::string_view control) const;
+    const FieldDescription* FindField(std::string_view control) const;
 };
 
 }  // namespace zentrova

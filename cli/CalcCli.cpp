@@ -49,7 +49,7 @@ void ListWindows(std::string& out)
 
 void ListFields(const WindowDescription& window, std::string& out)
 {
-    for (const FieldSpec& field : window.fields) {
+    for (const FieldDescription& field : window.fields) {
         out += std::string(field.control) + "\t" + std::string(field.labelText) + "\t" +
                std::string(RoleName(field.role)) + "\t" + std::string(field.initialText) + "\n";
     }
@@ -57,7 +57,7 @@ void ListFields(const WindowDescription& window, std::string& out)
 
 void PrintPlain(const WindowDescription& window, const FieldTexts& texts, std::string& out)
 {
-    for (const FieldSpec& field : window.fields)
+    for (const FieldDescription& field : window.fields)
         out += std::string(field.control) + "=" + texts.Get(field.control) + "\n";
 }
 
@@ -66,7 +66,7 @@ void PrintJson(const WindowDescription& window, const FieldTexts& texts, const s
 {
     out += "{\"window\": " + JsonString(window.name) + ", \"fields\": {";
     bool first = true;
-    for (const FieldSpec& field : window.fields) {
+    for (const FieldDescription& field : window.fields) {
         if (!first)
             out += ", ";
         first = false;
@@ -84,7 +84,7 @@ void PrintJson(const WindowDescription& window, const FieldTexts& texts, const s
 
 std::string_view LabelOf(const WindowDescription& window, std::string_view control)
 {
-    const FieldSpec* field = window.FindField(control);
+    const FieldDescription* field = window.FindField(control);
     return field ? field->labelText : std::string_view();
 }
 

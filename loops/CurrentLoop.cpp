@@ -14,7 +14,7 @@ constexpr double kMilli = 1000;
 // kHz × kΩ against pF.
 constexpr double kPicofaradScale = 1000000;
 
-constexpr FieldSpec kFields[] = {
+constexpr FieldDescription kFields[] = {
     {"Text1", "Label1", "限流电阻(Ω)", "0.25", FieldRole::Input},
     {"Text2", "Label2", "开关频率(KHZ)", "100", FieldRole::Input},
     {"Text3", "Label3", "输出电压(V)", "400", FieldRole::Input},

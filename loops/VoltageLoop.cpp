@@ -19,7 +19,7 @@ constexpr double kKilo = 1000;
 constexpr double kMega = 1000000;
 constexpr double kGiga = 1000000000;
 
-constexpr FieldSpec kFields[] = {
+constexpr FieldDescription kFields[] = {
     {"Text1", "Label1", "输出功率(W)", "150", FieldRole::Input},
     {"Text2", "Label2", "输入电网频率(Hz)", "50", FieldRole::Input},
     {"Text3", "Label3", "输出滤波电容(uF)", "250", FieldRole::Input},

@@ -14,7 +14,7 @@ constexpr double kMicrofaradScale = 1000;
 constexpr double kSecondPoleConstant = 257.348;
 constexpr double kPeakFactor = 1.4;
 
-constexpr FieldSpec kFields[] = {
+constexpr FieldDescription kFields[] = {
     {"Text1", "Label1", "电网频率（Hz）", "60", FieldRole::Input},
     {"Text2", "Label2", "Rff1(k)", "91", FieldRole::Input},
     {"Text3", "Label3", "Rff2(k)", "91", FieldRole::Input},

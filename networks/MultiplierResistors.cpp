@@ -9,7 +9,7 @@ constexpr double kPeakFactor = 1.4;
 constexpr double kKiloohmsPerMegaohm = 1000;
 constexpr double kPeakIacMicroamps = 600;
 
-constexpr FieldSpec kFields[] = {
+constexpr FieldDescription kFields[] = {
     {"Text1", "Label1", "最高交流输入(V)", "260", FieldRole::Input},
     {"Text2", "Label2", "Rvac(K)", "", FieldRole::Output},
 };
@@ -34,7 +34,7 @@ namespace multiplier_bias {
 // Rb1 is a quarter of Rvac.
 constexpr double kBiasFraction = 0.25;
 
-constexpr FieldSpec kFields[] = {
+constexpr FieldDescription kFields[] = {
     {"Text1", "Label1", "Rvac(K)", "620", FieldRole::Input},
     {"Text2", "Label2", "Rb1(K)", "", FieldRole::Output},
 };

@@ -5,7 +5,7 @@ namespace timing_resistor {
 
 constexpr double kPeakFactor = 1.4;
 
-constexpr FieldSpec kFields[] = {
+constexpr FieldDescription kFields[] = {
     {"Text1", "Label1", "最低交流输入(V)", "80", FieldRole::Input},
     {"Text2", "Label2", "Rvac（K）", "620", FieldRole::Input},
     {"Text3", "Label3", "定时电阻（K）", "", FieldRole::Output},
@@ -34,7 +34,7 @@ namespace timing_capacitor {
 // CT = 1 ÷ (fs × RSET): kHz and kΩ give µF, × 1000 gives nF.
 constexpr double kNanofaradScale = 1000;
 
-constexpr FieldSpec kFields[] = {
+constexpr FieldDescription kFields[] = {
     {"Text1", "Label1", "开关频率(KHZ)", "100", FieldRole::Input},
     {"Text2", "Label2", "振荡定时电阻(K)", "15", FieldRole::Input},
     // Shown in nF by the formula's scaling, whatever the label's unit says.

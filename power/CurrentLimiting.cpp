@@ -6,7 +6,7 @@ namespace sense_resistor {
 // µH × kHz gives milliohms: the division by 1000 gives ohms.
 constexpr double kOhmsPerMicrohenryKilohertz = 1000;
 
-constexpr FieldSpec kFields[] = {
+constexpr FieldDescription kFields[] = {
     {"Text1", "Label1", "电感量(uH)", "980", FieldRole::Input},
     {"Text2", "Label2", "开关频率(KHZ)", "100", FieldRole::Input},
     {"Text3", "Label3", "输出电压(V)", "400", FieldRole::Input},
@@ -34,7 +34,7 @@ namespace peak_limit_divider {
 // Rpk1 : Rpk2 is fixed at 6.5 : 1.
 constexpr double kDividerRatio = 6.5;
 
-constexpr FieldSpec kFields[] = {
+constexpr FieldDescription kFields[] = {
     {"Text1", "Label1", "Rpk1(K)", "10", FieldRole::Input},
     {"Text2", "Label2", "Rpk2(K)", "", FieldRole::Output},
 };

@@ -14,7 +14,7 @@ constexpr double kMicrohenry = 1000;
 // 1.7 µF of output capacitance per watt.
 constexpr double kMicrofaradPerWatt = 1.7;
 
-constexpr FieldSpec kFields[] = {
+constexpr FieldDescription kFields[] = {
     {"Text1", "Label1", "输出功率（W）", "250", FieldRole::Input},
     {"Text2", "Label2", "输入电压范围（V）", "80", FieldRole::Input},
     {"Text11", "Label11", "到", "260", FieldRole::Input},

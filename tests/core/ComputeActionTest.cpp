@@ -7,7 +7,7 @@
 namespace zentrova {
 namespace {
 
-constexpr FieldSpec kFields[] = {
+constexpr FieldDescription kFields[] = {
     {"Text1", "Label1", "in", "3", FieldRole::Input},   {"Text2", "Label2", "a", "", FieldRole::Output},
     {"Text3", "Label3", "b", "", FieldRole::Output},    {"Text4", "Label4", "c", "", FieldRole::Output},
     {"Text5", "Label5", "d", "", FieldRole::Output},    {"Text6", "Label6", "e", "", FieldRole::Output},

@@ -91,7 +91,7 @@ TEST(MainPowerComponents, ComputingTwiceWritesTheSameTexts)
     RunComputeAction(gl, texts);
     const FieldTexts first = texts;
     RunComputeAction(gl, texts);
-    for (const FieldSpec& f : gl.fields)
+    for (const FieldDescription& f : gl.fields)
         EXPECT_EQ(texts.Get(f.control), first.Get(f.control)) << f.control;
 }
 

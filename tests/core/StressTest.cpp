@@ -118,7 +118,7 @@ TEST_P(StressTest, EveryRunCompletesOrStopsCleanlyAtOneStep)
 
     for (int run = 0; run < kRunsPerWindow; ++run) {
         const double specialShare = random.SpecialShare();
-        for (const FieldSpec& field : window.fields) {
+        for (const FieldDescription& field : window.fields) {
             // Now and then the engineer types into a result field too.
             if (field.role == FieldRole::Input || random.Chance(0.1))
                 texts.Set(field.control, random.Any(specialShare));

@@ -16,7 +16,7 @@ namespace {
 std::set<std::string> ControlsOf(const WindowDescription& w)
 {
     std::set<std::string> controls;
-    for (const FieldSpec& f : w.fields) {
+    for (const FieldDescription& f : w.fields) {
         controls.emplace(f.control);
         controls.emplace(f.labelControl);
     }
@@ -31,7 +31,7 @@ TEST_P(EveryWindowTest, NamesAreUnique)
 {
     const WindowDescription& w = *GetParam();
     std::vector<std::string> names;
-    for (const FieldSpec& f : w.fields) {
+    for (const FieldDescription& f : w.fields) {
         names.emplace_back(f.control);
         names.emplace_back(f.labelControl);
         if (f.role == FieldRole::Output) {
@@ -47,7 +47,7 @@ TEST_P(EveryWindowTest, StepsReadExistingFieldsAndWriteOutputs)
 {
     const WindowDescription& w = *GetParam();
     FieldTexts texts;
-    for (const FieldSpec& f : w.fields)
+    for (const FieldDescription& f : w.fields)
         texts.Set(f.control, "1");
     std::set<std::string> written;
     for (const ComputeStep& step : w.steps) {
@@ -56,12 +56,12 @@ TEST_P(EveryWindowTest, StepsReadExistingFieldsAndWriteOutputs)
         EXPECT_NO_THROW(step.formula(reader)) << w.name << " step writing " << step.target;
         for (const std::string& read : reads)
             EXPECT_NE(w.FindField(read), nullptr) << w.name << " reads unknown field " << read;
-        const FieldSpec* target = w.FindField(step.target);
+        const FieldDescription* target = w.FindField(step.target);
         ASSERT_NE(target, nullptr) << w.name << " writes unknown field " << step.target;
         EXPECT_EQ(target->role, FieldRole::Output) << step.target;
         EXPECT_TRUE(written.emplace(step.target).second) << step.target << " written twice";
     }
-    for (const FieldSpec& f : w.fields) {
+    for (const FieldDescription& f : w.fields) {
         if (f.role == FieldRole::Output) {
             EXPECT_TRUE(written.count(std::string(f.control))) << f.control << " is never written";
         }
@@ -72,7 +72,7 @@ TEST_P(EveryWindowTest, TabOrderCoversEveryFieldAndButtonOnce)
 {
     const WindowDescription& w = *GetParam();
     std::vector<std::string> expected;
-    for (const FieldSpec& f : w.fields)
+    for (const FieldDescription& f : w.fields)
         expected.emplace_back(f.control);
     expected.emplace_back(w.computeButton);
     expected.emplace_back(w.returnButton);

@@ -58,7 +58,7 @@ inline std::string ComputeRunProblem(const WindowDescription& window, const Fiel
         return false;
     };
 
-    for (const FieldSpec& field : window.fields) {
+    for (const FieldDescription& field : window.fields) {
         const std::string& text = after.Get(field.control);
         if (writtenFrom(0, field.control)) {
             if (!IsResultText(text))

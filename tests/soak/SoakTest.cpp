@@ -155,7 +155,7 @@ private:
     static FieldTexts TextsOf(const CalculationWindow& window)
     {
         FieldTexts texts;
-        for (const zentrova::FieldSpec& field : window.description().fields)
+        for (const zentrova::FieldDescription& field : window.description().fields)
             texts.Set(field.control, zentrova::ToUtf8(Field(window, field.control)->text()));
         return texts;
     }
@@ -217,7 +217,7 @@ private Q_SLOTS:
                 QTest::mouseClick(menuButton, Qt::LeftButton);
             QVERIFY(window->isVisible());
 
-            for (const zentrova::FieldSpec& field : description.fields) {
+            for (const zentrova::FieldDescription& field : description.fields) {
                 if (field.role == zentrova::FieldRole::Input || texts.Chance(0.1))
                     Field(*window, field.control)->setText(texts.Any());
             }
@@ -232,7 +232,7 @@ private Q_SLOTS:
             const FieldTexts after = TextsOf(*window);
             const std::string problem = zentrova::fuzz::ComputeRunProblem(description, before, after, fault);
             QVERIFY2(problem.empty(), problem.c_str());
-            for (const zentrova::FieldSpec& field : description.fields)
+            for (const zentrova::FieldDescription& field : description.fields)
                 QCOMPARE(zentrova::ToQString(after.Get(field.control)), zentrova::ToQString(expected.Get(field.control)));
 
             if (click % kClicksBetweenHiding == 0) {
