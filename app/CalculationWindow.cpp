@@ -28,31 +28,25 @@ CalculationWindow::CalculationWindow(const WindowDescription& description, QWidg
     QHash<QString, QWidget*> controls;
     for (const ControlPlace& place : LayOutWindow(description)) {
         const QString name = ToQString(place.control);
+        const QString text = ToQString(place.text);
         QWidget* control = nullptr;
         if (place.kind == ControlKind::Field) {
-            const FieldDescription* described = description.FindField(place.control);
-            auto* field = new QLineEdit(ToQString(described->initialText), this);
+            auto* field = new QLineEdit(text, this);
             field->setMaxLength(std::numeric_limits<int>::max());
-            field->setAccessibleName(ToQString(described->labelText));
+            field->setAccessibleName(ToQString(description.FindField(place.control)->labelText));
             fields_.insert(name, field);
             control = field;
         } else if (place.kind == ControlKind::Button) {
-            const bool compute = place.control == description.computeButton;
-            auto* button = new QPushButton(ToQString(compute ? kComputeCaption : kReturnCaption), this);
+            auto* button = new QPushButton(text, this);
             // Neither button answers Enter or Esc.
             button->setAutoDefault(false);
             button->setDefault(false);
-            if (compute)
+            if (place.control == description.computeButton)
                 connect(button, &QPushButton::clicked, this, &CalculationWindow::ComputeAction);
             else
                 connect(button, &QPushButton::clicked, this, &CalculationWindow::ReturnAction);
             control = button;
         } else {
-            QString text;
-            for (const FieldDescription& described : description.fields) {
-                if (described.labelControl == place.control)
-                    text = ToQString(described.labelText);
-            }
             auto* label = new QLabel(text, this);
             label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
             control = label;

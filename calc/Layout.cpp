@@ -14,16 +14,47 @@ constexpr int kFieldHeightPx = 21;
 constexpr int kButtonHeightPx = 25;
 constexpr int kButtonWidthPx = 75;
 
-ControlKind KindOf(const WindowDescription& window, std::string_view control)
-{
-    if (control == window.computeButton || control == window.returnButton)
-        return ControlKind::Button;
-    for (const FieldDescription& field : window.fields) {
-        if (field.control == control)
-            return ControlKind::Field;
+// Lays out the cells of one row, left to right, in pixels.
+class RowPlacer {
+public:
+    RowPlacer(int usableWidth, int rowCentre, std::vector<ControlPlace>& places)
+        : usable_(usableWidth), centre_(rowCentre), places_(places)
+    {
     }
-    return ControlKind::Label;
-}
+
+    void Field(const FieldDescription& field, int labelUnits, int units)
+    {
+        Place(field.labelControl, ControlKind::Label, field.labelText, labelUnits, kFieldHeightPx, false);
+        Place(field.control, ControlKind::Field, field.initialText, units, kFieldHeightPx, false);
+    }
+
+    void Button(std::string_view control, std::string_view caption, int units)
+    {
+        Place(control, ControlKind::Button, caption, units, kButtonHeightPx, true);
+    }
+
+private:
+    void Place(std::string_view control, ControlKind kind, std::string_view text, int units, int height,
+               bool centred)
+    {
+        const int start = unit_;
+        unit_ += units;
+        int left = kMarginPx + usable_ * start / kGridUnits + (start > 0 ? kCellGapPx / 2 : 0);
+        int right = kMarginPx + usable_ * unit_ / kGridUnits - (unit_ < kGridUnits ? kCellGapPx / 2 : 0);
+        if (centred) {
+            const int width = std::min(right - left, kButtonWidthPx);
+            left += (right - left - width) / 2;
+            right = left + width;
+        }
+        places_.push_back({control, kind, text, left * kTwipsPerPixel, (centre_ - height / 2) * kTwipsPerPixel,
+                           (right - left) * kTwipsPerPixel, height * kTwipsPerPixel});
+    }
+
+    int usable_;
+    int centre_;
+    int unit_ = 0;
+    std::vector<ControlPlace>& places_;
+};
 
 }  // namespace
 
@@ -31,31 +62,20 @@ std::vector<ControlPlace> LayOutWindow(const WindowDescription& window)
 {
     const int width = window.clientWidthTwips / kTwipsPerPixel;
     const int height = window.clientHeightTwips / kTwipsPerPixel;
-    const int usable = width - 2 * kMarginPx;
     const int rowCount = static_cast<int>(window.rows.size());
     const int pitch = rowCount > 0 ? (height - 2 * kMarginPx) / rowCount : 0;
 
     std::vector<ControlPlace> places;
     for (int r = 0; r < rowCount; ++r) {
-        const int rowCentre = kMarginPx + pitch * r + pitch / 2;
-        int unit = 0;
+        RowPlacer row(width - 2 * kMarginPx, kMarginPx + pitch * r + pitch / 2, places);
         for (const Cell& cell : window.rows[static_cast<std::size_t>(r)].cells) {
             if (cell.control.empty())
                 continue;
-            const int start = unit;
-            unit += cell.units;
-            int left = kMarginPx + usable * start / kGridUnits + (start > 0 ? kCellGapPx / 2 : 0);
-            int right = kMarginPx + usable * unit / kGridUnits - (unit < kGridUnits ? kCellGapPx / 2 : 0);
-            const ControlKind kind = KindOf(window, cell.control);
-            int h = kFieldHeightPx;
-            if (kind == ControlKind::Button) {
-                h = kButtonHeightPx;
-                const int w = std::min(right - left, kButtonWidthPx);
-                left += (right - left - w) / 2;
-                right = left + w;
-            }
-            places.push_back({cell.control, kind, left * kTwipsPerPixel, (rowCentre - h / 2) * kTwipsPerPixel,
-                              (right - left) * kTwipsPerPixel, h * kTwipsPerPixel});
+            if (const FieldDescription* field = window.FindField(cell.control))
+                row.Field(*field, cell.labelUnits, cell.units);
+            else
+                row.Button(cell.control, cell.control == window.computeButton ? kComputeCaption : kReturnCaption,
+                           cell.units);
         }
     }
     return places;

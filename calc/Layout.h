@@ -14,6 +14,7 @@ enum class ControlKind { Label, Field, Button };
 struct ControlPlace {
     std::string_view control;
     ControlKind kind;
+    std::string_view text;  // a label's text, a field's initial text, a button's caption
     int left;
     int top;
     int width;
@@ -21,7 +22,8 @@ struct ControlPlace {
 };
 
 // Places every control of the window from its rows: rows share the client
-// height evenly, cells share a row by their grid units.
+// height evenly, cells share a row by their grid units, and each field's
+// label stands to its left.
 std::vector<ControlPlace> LayOutWindow(const WindowDescription& window);
 
 }  // namespace zentrova

@@ -21,18 +21,32 @@ struct FieldDescription {
     FieldRole role;
 };
 
-// One control of a layout row and its share of the row, in grid units.
+inline constexpr int kGridUnits = 24;
+
+// One field with its label standing to its left, or one button, and their
+// shares of a row in grid units.
 struct Cell {
-    std::string_view control;
+    std::string_view control;  // a field or a button
+    int labelUnits = 0;  // fields only
     int units = 0;
 };
 
-// Cells from left to right; unused trailing cells stay empty.
+// Cells from left to right; an unused second cell stays empty.
 struct Row {
-    std::array<Cell, 4> cells{};
+    std::array<Cell, 2> cells{};
 };
 
-inline constexpr int kGridUnits = 24;
+// A field and its label across the whole row.
+constexpr Row FieldRow(std::string_view field, int labelUnits)
+{
+    return Row{{{Cell{field, labelUnits, kGridUnits - labelUnits}}}};
+}
+
+// The compute and return buttons side by side, each under its share of the row.
+constexpr Row ButtonRow(std::string_view left, std::string_view right, int leftUnits = kGridUnits / 2)
+{
+    return Row{{{Cell{left, 0, leftUnits}, Cell{right, 0, kGridUnits - leftUnits}}}};
+}
 
 // Everything a calculation window is: the GUI and the command-line twin are
 // both built from this, so a window is described exactly once.
@@ -42,8 +56,8 @@ struct WindowDescription {
     int clientWidthTwips;
     int clientHeightTwips;
     std::span<const FieldDescription> fields;  // in visual order
-    std::string_view computeButton;
-    std::string_view returnButton;
+    std::string_view computeButton = "Command1";
+    std::string_view returnButton = "Command2";
     std::span<const Row> rows;  // top to bottom
     std::span<const std::string_view> tabOrder;  // its first control takes the focus
     std::span<const ComputeStep> steps;  // run in this order

@@ -1,5 +1,7 @@
 #include "LoopWindows.h"
 
+#include "calc/DesignConstants.h"
+
 namespace zentrova {
 namespace {
 
@@ -7,8 +9,7 @@ namespace {
 constexpr double kRampVolts = 5.2;
 // 5.2 × 6.28 as the double product, one ulp above the double nearest 32.656.
 constexpr double kRampTimesTwoPi = 32.656000000000006;
-static_assert(kRampTimesTwoPi == kRampVolts * 6.28);
-constexpr double kTwoPi = 6.28;
+static_assert(kRampTimesTwoPi == kRampVolts * kTwoPi);
 // kHz and µH: Rs × Vout ÷ (fs × L) × 1000 is a voltage.
 constexpr double kMilli = 1000;
 // kHz × kΩ against pF.
@@ -28,12 +29,12 @@ constexpr FieldDescription kFields[] = {
 };
 
 constexpr Row kRows[] = {
-    {{{{"Label1", 10}, {"Text1", 14}}}},  {{{{"Label2", 10}, {"Text2", 14}}}},
-    {{{{"Label3", 10}, {"Text3", 14}}}},  {{{{"Label4", 10}, {"Text4", 14}}}},
-    {{{{"Label5", 10}, {"Text7", 14}}}},  {{{{"Command1", 12}, {"Command2", 12}}}},
-    {{{{"Label6", 10}, {"Text5", 14}}}},  {{{{"Label7", 10}, {"Text6", 14}}}},
-    {{{{"Label8", 10}, {"Text9", 14}}}},  {{{{"Label9", 10}, {"Text10", 14}}}},
-    {{{{"Label10", 10}, {"Text8", 14}}}},
+    FieldRow("Text1", 10),  FieldRow("Text2", 10),
+    FieldRow("Text3", 10),  FieldRow("Text4", 10),
+    FieldRow("Text7", 10),  ButtonRow("Command1", "Command2"),
+    FieldRow("Text5", 10),  FieldRow("Text6", 10),
+    FieldRow("Text9", 10),  FieldRow("Text10", 10),
+    FieldRow("Text8", 10),
 };
 
 // By control number, not by row.
@@ -68,8 +69,6 @@ constexpr WindowDescription kCurrentLoopWindow = {
     .clientWidthTwips = 4785,
     .clientHeightTwips = 5955,
     .fields = kFields,
-    .computeButton = "Command1",
-    .returnButton = "Command2",
     .rows = kRows,
     .tabOrder = kTabOrder,
     .steps = kSteps,

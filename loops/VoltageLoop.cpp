@@ -1,9 +1,10 @@
 #include "LoopWindows.h"
 
+#include "calc/DesignConstants.h"
+
 namespace zentrova {
 namespace {
 
-constexpr double kTwoPi = 6.28;
 // (2π)² in the pole-frequency step.
 constexpr double kTwoPiSquared = 39.5;
 // Twice the line frequency is the ripple frequency.
@@ -35,12 +36,12 @@ constexpr FieldDescription kFields[] = {
 // Inputs on the left, outputs on the right, each row pairing the two listed
 // at the same position; the buttons stand under their columns.
 constexpr Row kRows[] = {
-    {{{{"Label1", 6}, {"Text1", 4}, {"Label6", 6}, {"Text6", 8}}}},
-    {{{{"Label2", 6}, {"Text2", 4}, {"Label7", 6}, {"Text7", 8}}}},
-    {{{{"Label3", 6}, {"Text3", 4}, {"Label8", 6}, {"Text8", 8}}}},
-    {{{{"Label4", 6}, {"Text4", 4}, {"Label9", 6}, {"Text9", 8}}}},
-    {{{{"Label5", 6}, {"Text5", 4}, {"Label10", 6}, {"Text10", 8}}}},
-    {{{{"Command1", 10}, {"Command2", 14}}}},
+    Row{{{Cell{"Text1", 6, 4}, Cell{"Text6", 6, 8}}}},
+    Row{{{Cell{"Text2", 6, 4}, Cell{"Text7", 6, 8}}}},
+    Row{{{Cell{"Text3", 6, 4}, Cell{"Text8", 6, 8}}}},
+    Row{{{Cell{"Text4", 6, 4}, Cell{"Text9", 6, 8}}}},
+    Row{{{Cell{"Text5", 6, 4}, Cell{"Text10", 6, 8}}}},
+    ButtonRow("Command1", "Command2", 10),
 };
 
 // Backwards through the window, starting at the return button.
@@ -86,8 +87,6 @@ constexpr WindowDescription kVoltageLoopWindow = {
     .clientWidthTwips = 7335,
     .clientHeightTwips = 4155,
     .fields = kFields,
-    .computeButton = "Command1",
-    .returnButton = "Command2",
     .rows = kRows,
     .tabOrder = kTabOrder,
     .steps = kSteps,

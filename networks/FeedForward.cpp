@@ -1,18 +1,18 @@
 #include "NetworkWindows.h"
 
+#include "calc/DesignConstants.h"
+
 namespace zentrova {
 namespace {
 
 // (fp ÷ 2f)² = %THD ÷ 66.2: each of the two equal poles contributes the
 // square root of the allowed distortion ratio.
 constexpr double kDistortionPercent = 66.2;
-constexpr double kTwoPi = 6.28;
 // C = 1 ÷ (2π fp R) with R in kΩ and C in µF.
 constexpr double kMicrofaradScale = 1000;
 // Divided by the lowest line peak (1.4 × RMS), it gives the resistance Cff2
 // is sized against, in kΩ.
 constexpr double kSecondPoleConstant = 257.348;
-constexpr double kPeakFactor = 1.4;
 
 constexpr FieldDescription kFields[] = {
     {"Text1", "Label1", "电网频率（Hz）", "60", FieldRole::Input},
@@ -27,11 +27,11 @@ constexpr FieldDescription kFields[] = {
 };
 
 constexpr Row kRows[] = {
-    {{{{"Label1", 11}, {"Text1", 13}}}}, {{{{"Label2", 11}, {"Text2", 13}}}},
-    {{{{"Label3", 11}, {"Text3", 13}}}}, {{{{"Label4", 11}, {"Text4", 13}}}},
-    {{{{"Label9", 11}, {"Text9", 13}}}}, {{{{"Command1", 12}, {"Command2", 12}}}},
-    {{{{"Label5", 11}, {"Text5", 13}}}}, {{{{"Label6", 11}, {"Text6", 13}}}},
-    {{{{"Label7", 11}, {"Text8", 13}}}}, {{{{"Label8", 11}, {"Text7", 13}}}},
+    FieldRow("Text1", 11), FieldRow("Text2", 11),
+    FieldRow("Text3", 11), FieldRow("Text4", 11),
+    FieldRow("Text9", 11), ButtonRow("Command1", "Command2"),
+    FieldRow("Text5", 11), FieldRow("Text6", 11),
+    FieldRow("Text8", 11), FieldRow("Text7", 11),
 };
 
 constexpr std::string_view kTabOrder[] = {
@@ -45,7 +45,7 @@ constexpr ComputeStep kSteps[] = {
      [](const FieldReader& f) { return (2.0 * Pow(ThroughText(f["Text4"] / kDistortionPercent), 0.5)) * f["Text1"]; }},
     // Cff1 against Rff2.
     {"Text6", [](const FieldReader& f) { return ((Number(kMicrofaradScale) / kTwoPi) / f["Text5"]) / f["Text3"]; }},
-    {"Text7", [](const FieldReader& f) { return (Number(kSecondPoleConstant) / f["Text9"]) / kPeakFactor; }},
+    {"Text7", [](const FieldReader& f) { return (Number(kSecondPoleConstant) / f["Text9"]) / kLinePeakFactor; }},
     // Cff2 against the resistance of the step before.
     {"Text8", [](const FieldReader& f) { return ((Number(kMicrofaradScale) / kTwoPi) / f["Text5"]) / f["Text7"]; }},
 };
@@ -58,8 +58,6 @@ constexpr WindowDescription kFeedForwardWindow = {
     .clientWidthTwips = 4575,
     .clientHeightTwips = 5385,
     .fields = kFields,
-    .computeButton = "Command1",
-    .returnButton = "Command2",
     .rows = kRows,
     .tabOrder = kTabOrder,
     .steps = kSteps,

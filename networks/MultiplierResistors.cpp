@@ -1,11 +1,12 @@
 #include "NetworkWindows.h"
 
+#include "calc/DesignConstants.h"
+
 namespace zentrova {
 namespace multiplier_input {
 
 // Rvac carries 600 µA into IAC at the peak (1.4 × RMS) of the highest line
 // voltage; V ÷ µA gives MΩ, × 1000 gives kΩ.
-constexpr double kPeakFactor = 1.4;
 constexpr double kKiloohmsPerMegaohm = 1000;
 constexpr double kPeakIacMicroamps = 600;
 
@@ -15,16 +16,16 @@ constexpr FieldDescription kFields[] = {
 };
 
 constexpr Row kRows[] = {
-    {{{{"Label1", 10}, {"Text1", 14}}}},
-    {{{{"Command1", 12}, {"Command2", 12}}}},
-    {{{{"Label2", 10}, {"Text2", 14}}}},
+    FieldRow("Text1", 10),
+    ButtonRow("Command1", "Command2"),
+    FieldRow("Text2", 10),
 };
 
 constexpr std::string_view kTabOrder[] = {"Text1", "Text2", "Command1", "Command2"};
 
 constexpr ComputeStep kSteps[] = {
     {"Text2",
-     [](const FieldReader& f) { return ((f["Text1"] * kPeakFactor) * kKiloohmsPerMegaohm) / kPeakIacMicroamps; }},
+     [](const FieldReader& f) { return ((f["Text1"] * kLinePeakFactor) * kKiloohmsPerMegaohm) / kPeakIacMicroamps; }},
 };
 
 }  // namespace multiplier_input
@@ -40,9 +41,9 @@ constexpr FieldDescription kFields[] = {
 };
 
 constexpr Row kRows[] = {
-    {{{{"Label1", 8}, {"Text1", 16}}}},
-    {{{{"Command1", 12}, {"Command2", 12}}}},
-    {{{{"Label2", 8}, {"Text2", 16}}}},
+    FieldRow("Text1", 8),
+    ButtonRow("Command1", "Command2"),
+    FieldRow("Text2", 8),
 };
 
 constexpr std::string_view kTabOrder[] = {"Text1", "Command1", "Command2", "Text2"};
@@ -59,8 +60,6 @@ constexpr WindowDescription kMultiplierInputWindow = {
     .clientWidthTwips = 3840,
     .clientHeightTwips = 1890,
     .fields = multiplier_input::kFields,
-    .computeButton = "Command1",
-    .returnButton = "Command2",
     .rows = multiplier_input::kRows,
     .tabOrder = multiplier_input::kTabOrder,
     .steps = multiplier_input::kSteps,
@@ -72,8 +71,6 @@ constexpr WindowDescription kMultiplierBiasWindow = {
     .clientWidthTwips = 3405,
     .clientHeightTwips = 1785,
     .fields = multiplier_bias::kFields,
-    .computeButton = "Command1",
-    .returnButton = "Command2",
     .rows = multiplier_bias::kRows,
     .tabOrder = multiplier_bias::kTabOrder,
     .steps = multiplier_bias::kSteps,

@@ -1,9 +1,9 @@
 #include "NetworkWindows.h"
 
+#include "calc/DesignConstants.h"
+
 namespace zentrova {
 namespace timing_resistor {
-
-constexpr double kPeakFactor = 1.4;
 
 constexpr FieldDescription kFields[] = {
     {"Text1", "Label1", "最低交流输入(V)", "80", FieldRole::Input},
@@ -13,9 +13,9 @@ constexpr FieldDescription kFields[] = {
 };
 
 constexpr Row kRows[] = {
-    {{{{"Label1", 10}, {"Text1", 14}}}},    {{{{"Label2", 10}, {"Text2", 14}}}},
-    {{{{"Command1", 12}, {"Command2", 12}}}}, {{{{"Label3", 10}, {"Text3", 14}}}},
-    {{{{"Label4", 10}, {"Text4", 14}}}},
+    FieldRow("Text1", 10),    FieldRow("Text2", 10),
+    ButtonRow("Command1", "Command2"), FieldRow("Text3", 10),
+    FieldRow("Text4", 10),
 };
 
 constexpr std::string_view kTabOrder[] = {"Text1", "Text2", "Text3", "Text4", "Command1", "Command2"};
@@ -24,7 +24,7 @@ constexpr ComputeStep kSteps[] = {
     // 3.75 ÷ 2 is exactly 1.875, divided by Rvac.
     {"Text3", [](const FieldReader& f) { return (Number(3.75) / 2.0) / f["Text2"]; }},
     // The lowest line peak over the displayed figure of the step before.
-    {"Text4", [](const FieldReader& f) { return (f["Text1"] * kPeakFactor) / f["Text3"]; }},
+    {"Text4", [](const FieldReader& f) { return (f["Text1"] * kLinePeakFactor) / f["Text3"]; }},
 };
 
 }  // namespace timing_resistor
@@ -42,10 +42,10 @@ constexpr FieldDescription kFields[] = {
 };
 
 constexpr Row kRows[] = {
-    {{{{"Label1", 10}, {"Text1", 14}}}},
-    {{{{"Label2", 10}, {"Text2", 14}}}},
-    {{{{"Command1", 12}, {"Command2", 12}}}},
-    {{{{"Label3", 10}, {"Text3", 14}}}},
+    FieldRow("Text1", 10),
+    FieldRow("Text2", 10),
+    ButtonRow("Command1", "Command2"),
+    FieldRow("Text3", 10),
 };
 
 constexpr std::string_view kTabOrder[] = {"Text1", "Text2", "Text3", "Command1", "Command2"};
@@ -62,8 +62,6 @@ constexpr WindowDescription kTimingResistorWindow = {
     .clientWidthTwips = 3870,
     .clientHeightTwips = 3165,
     .fields = timing_resistor::kFields,
-    .computeButton = "Command1",
-    .returnButton = "Command2",
     .rows = timing_resistor::kRows,
     .tabOrder = timing_resistor::kTabOrder,
     .steps = timing_resistor::kSteps,
@@ -75,8 +73,6 @@ constexpr WindowDescription kTimingCapacitorWindow = {
     .clientWidthTwips = 3915,
     .clientHeightTwips = 3105,
     .fields = timing_capacitor::kFields,
-    .computeButton = "Command1",
-    .returnButton = "Command2",
     .rows = timing_capacitor::kRows,
     .tabOrder = timing_capacitor::kTabOrder,
     .steps = timing_capacitor::kSteps,

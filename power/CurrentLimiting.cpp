@@ -14,9 +14,9 @@ constexpr FieldDescription kFields[] = {
 };
 
 constexpr Row kRows[] = {
-    {{{{"Label1", 10}, {"Text1", 14}}}},    {{{{"Label2", 10}, {"Text2", 14}}}},
-    {{{{"Label3", 10}, {"Text3", 14}}}},    {{{{"Command1", 12}, {"Command2", 12}}}},
-    {{{{"Label4", 10}, {"Text4", 14}}}},
+    FieldRow("Text1", 10),    FieldRow("Text2", 10),
+    FieldRow("Text3", 10),    ButtonRow("Command1", "Command2"),
+    FieldRow("Text4", 10),
 };
 
 // The output field comes before the buttons although it stands below them.
@@ -40,9 +40,9 @@ constexpr FieldDescription kFields[] = {
 };
 
 constexpr Row kRows[] = {
-    {{{{"Label1", 8}, {"Text1", 16}}}},
-    {{{{"Command1", 12}, {"Command2", 12}}}},
-    {{{{"Label2", 8}, {"Text2", 16}}}},
+    FieldRow("Text1", 8),
+    ButtonRow("Command1", "Command2"),
+    FieldRow("Text2", 8),
 };
 
 constexpr std::string_view kTabOrder[] = {"Text1", "Text2", "Command1", "Command2"};
@@ -59,8 +59,6 @@ constexpr WindowDescription kSenseResistorWindow = {
     .clientWidthTwips = 3975,
     .clientHeightTwips = 3030,
     .fields = sense_resistor::kFields,
-    .computeButton = "Command1",
-    .returnButton = "Command2",
     .rows = sense_resistor::kRows,
     .tabOrder = sense_resistor::kTabOrder,
     .steps = sense_resistor::kSteps,
@@ -73,8 +71,6 @@ constexpr WindowDescription kPeakLimitDividerWindow = {
     .clientWidthTwips = 3240,
     .clientHeightTwips = 2415,
     .fields = peak_limit_divider::kFields,
-    .computeButton = "Command1",
-    .returnButton = "Command2",
     .rows = peak_limit_divider::kRows,
     .tabOrder = peak_limit_divider::kTabOrder,
     .steps = peak_limit_divider::kSteps,

@@ -1,12 +1,13 @@
 #include "PowerWindows.h"
 
+#include "calc/DesignConstants.h"
+
 namespace zentrova {
 namespace {
 
 // √2 taken as 1.414 for the peak of the low-line current; the low-line peak
 // voltage of the duty-cycle and inductance steps uses 1.4.
 constexpr double kPeakFactorCurrent = 1.414;
-constexpr double kPeakFactorVoltage = 1.4;
 // The ripple current is a fifth (20 %) of the peak inductor current.
 constexpr double kRippleDivisor = 5;
 // µH from V·(duty)/(A·V): the factor 1000 of the inductance step.
@@ -29,17 +30,17 @@ constexpr FieldDescription kFields[] = {
 };
 
 constexpr Row kRows[] = {
-    {{{{"Label1", 11}, {"Text1", 13}}}},
-    {{{{"Label2", 11}, {"Text2", 6}, {"Label11", 2}, {"Text11", 5}}}},
-    {{{{"Label3", 11}, {"Text3", 13}}}},
-    {{{{"Label4", 11}, {"Text4", 13}}}},
-    {{{{"Label5", 11}, {"Text5", 13}}}},
-    {{{{"Command8", 12}, {"Command1", 12}}}},
-    {{{{"Label6", 11}, {"Text6", 13}}}},
-    {{{{"Label7", 11}, {"Text7", 13}}}},
-    {{{{"Label8", 11}, {"Text8", 13}}}},
-    {{{{"Label9", 11}, {"Text9", 13}}}},
-    {{{{"Label10", 11}, {"Text10", 13}}}},
+    FieldRow("Text1", 11),
+    Row{{{Cell{"Text2", 11, 6}, Cell{"Text11", 2, 5}}}},
+    FieldRow("Text3", 11),
+    FieldRow("Text4", 11),
+    FieldRow("Text5", 11),
+    ButtonRow("Command8", "Command1"),
+    FieldRow("Text6", 11),
+    FieldRow("Text7", 11),
+    FieldRow("Text8", 11),
+    FieldRow("Text9", 11),
+    FieldRow("Text10", 11),
 };
 
 constexpr std::string_view kTabOrder[] = {
@@ -53,11 +54,11 @@ constexpr ComputeStep kSteps[] = {
     // Ripple current from the displayed peak.
     {"Text7", [](const FieldReader& f) { return f["Text6"] / kRippleDivisor; }},
     // Maximum duty cycle at low line, against the upper input voltage.
-    {"Text8", [](const FieldReader& f) { return (f["Text11"] - (f["Text2"] * kPeakFactorVoltage)) / f["Text11"]; }},
+    {"Text8", [](const FieldReader& f) { return (f["Text11"] - (f["Text2"] * kLinePeakFactor)) / f["Text11"]; }},
     // Boost inductance from the displayed duty cycle and ripple current.
     {"Text9",
      [](const FieldReader& f) {
-         return ((((f["Text2"] * kPeakFactorVoltage) * f["Text8"]) / f["Text7"]) / f["Text5"]) * kMicrohenry;
+         return ((((f["Text2"] * kLinePeakFactor) * f["Text8"]) / f["Text7"]) / f["Text5"]) * kMicrohenry;
      }},
     {"Text10", [](const FieldReader& f) { return f["Text1"] * kMicrofaradPerWatt; }},
 };

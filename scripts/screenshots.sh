@@ -18,14 +18,14 @@ shoot() {  # shoot NAME WIDTHxHEIGHT
   sleep 0.5
   DISPLAY=$display "$program" &
   local app=$!
-  sleep 2
+  sleep 3
   local X Y WIDTH HEIGHT SCREEN WINDOW
   for w in $(DISPLAY=$display xdotool search --name '^Zentrova$'); do
     eval "$(DISPLAY=$display xdotool getwindowgeometry --shell "$w")"
     [[ $WIDTH == 177 ]] && break
   done
   # Menu buttons are 24 px apart; row k is the k-th button from the top.
-  press() { DISPLAY=$display xdotool mousemove $((X + 80)) $((Y + 4 + 24 * $1)) click 1; sleep 0.8; }
+  press() { DISPLAY=$display xdotool mousemove $((X + 80)) $((Y + 4 + 24 * $1)) click 1; sleep 1.5; }
   if [[ $1 == windows ]]; then
     press 0
     DISPLAY=$display xdotool key --delay 50 Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab space

@@ -87,8 +87,12 @@ TEST_P(EveryWindowTest, LayoutPlacesEveryControlOnceInsideTheClientArea)
     const WindowDescription& w = *GetParam();
     for (const Row& row : w.rows) {
         int units = 0;
-        for (const Cell& cell : row.cells)
-            units += cell.units;
+        for (const Cell& cell : row.cells) {
+            units += cell.labelUnits + cell.units;
+            if (!w.FindField(cell.control)) {
+                EXPECT_EQ(cell.labelUnits, 0) << w.name << ": a button has no label, " << cell.control;
+            }
+        }
         EXPECT_EQ(units, kGridUnits) << w.name << " row starting " << row.cells[0].control;
     }
     const std::vector<ControlPlace> places = LayOutWindow(w);
