@@ -9,7 +9,7 @@
 #include "QtText.h"
 #include "Twips.h"
 #include "WindowFrame.h"
-#include "calc/WindowCatalog.h"
+#include "catalog/WindowCatalog.h"
 #include "calc/WindowDescription.h"
 
 #include <QCloseEvent>

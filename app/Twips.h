@@ -1,13 +1,12 @@
 #pragma once
 
+#include "calc/Layout.h"
+
 #include <QRect>
 
 namespace zentrova {
 
-// Positions and sizes are given in twips; Qt works in logical pixels and
-// scales those for high-DPI screens itself.
-inline constexpr int kTwipsPerPixel = 15;
-
+// Qt works in logical pixels and scales those for high-DPI screens itself.
 constexpr int TwipsToPixels(int twips)
 {
     return twips / kTwipsPerPixel;

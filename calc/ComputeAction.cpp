@@ -1,7 +1,7 @@
 #include "ComputeAction.h"
 
 #include "FieldTexts.h"
-#include "FieldValue.h"
+#include "FormatResult.h"
 #include "WindowDescription.h"
 
 #include <string>

@@ -1,7 +1,7 @@
 #include "FieldReader.h"
 
 #include "FieldTexts.h"
-#include "FieldValue.h"
+#include "ParseFieldValue.h"
 
 namespace zentrova {
 

@@ -1,5 +1,5 @@
 #include "ArithmeticFault.h"
-#include "FieldValue.h"
+#include "FormatResult.h"
 #include "FloatBits.h"
 
 #include <algorithm>

@@ -7,7 +7,6 @@
 namespace zentrova {
 namespace {
 
-constexpr int kTwipsPerPixel = 15;
 constexpr int kMarginPx = 8;
 constexpr int kCellGapPx = 4;
 constexpr int kFieldHeightPx = 21;

@@ -7,6 +7,10 @@ namespace zentrova {
 
 struct WindowDescription;
 
+// Positions and sizes are in twips, 1/1440 inch: 15 twips make one pixel at
+// 96 dots per inch.
+inline constexpr int kTwipsPerPixel = 15;
+
 enum class ControlKind { Label, Field, Button };
 
 // A control's place in its window's client area, in twips (whole pixels at

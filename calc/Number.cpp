@@ -1,6 +1,7 @@
 #include "Number.h"
 
-#include "FieldValue.h"
+#include "FormatResult.h"
+#include "ParseFieldValue.h"
 
 #include <cmath>
 

@@ -1,4 +1,4 @@
-#include "FieldValue.h"
+#include "ParseFieldValue.h"
 
 #include <charconv>
 #include <cstdint>

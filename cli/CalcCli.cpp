@@ -3,7 +3,7 @@
 #include "JsonText.h"
 #include "calc/ComputeAction.h"
 #include "calc/FieldTexts.h"
-#include "calc/WindowCatalog.h"
+#include "catalog/WindowCatalog.h"
 #include "calc/WindowDescription.h"
 
 #include <charconv>

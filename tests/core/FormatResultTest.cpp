@@ -1,5 +1,6 @@
 #include "calc/ArithmeticFault.h"
-#include "calc/FieldValue.h"
+#include "calc/FormatResult.h"
+#include "calc/ParseFieldValue.h"
 
 #include <gtest/gtest.h>
 

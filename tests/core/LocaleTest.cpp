@@ -1,4 +1,5 @@
-#include "calc/FieldValue.h"
+#include "calc/FormatResult.h"
+#include "calc/ParseFieldValue.h"
 #include "support/WindowRun.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "calc/FieldValue.h"
+#include "calc/ParseFieldValue.h"
 
 #include <gtest/gtest.h>
 

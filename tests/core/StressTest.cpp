@@ -1,6 +1,6 @@
 #include "calc/ComputeAction.h"
 #include "calc/FieldTexts.h"
-#include "calc/WindowCatalog.h"
+#include "catalog/WindowCatalog.h"
 #include "calc/WindowDescription.h"
 #include "fuzz/ComputeRunCheck.h"
 

@@ -1,6 +1,6 @@
 #include "calc/FieldTexts.h"
 #include "calc/Layout.h"
-#include "calc/WindowCatalog.h"
+#include "catalog/WindowCatalog.h"
 #include "calc/WindowDescription.h"
 
 #include <gtest/gtest.h>

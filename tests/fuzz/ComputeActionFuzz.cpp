@@ -2,7 +2,7 @@
 #include "FuzzCheck.h"
 #include "calc/ComputeAction.h"
 #include "calc/FieldTexts.h"
-#include "calc/WindowCatalog.h"
+#include "catalog/WindowCatalog.h"
 #include "calc/WindowDescription.h"
 
 #include <cstddef>

@@ -4,7 +4,8 @@
 #include "calc/ComputeAction.h"
 #include "calc/FieldReader.h"
 #include "calc/FieldTexts.h"
-#include "calc/FieldValue.h"
+#include "calc/FormatResult.h"
+#include "calc/ParseFieldValue.h"
 #include "calc/FloatBits.h"
 #include "calc/WindowDescription.h"
 

@@ -1,7 +1,8 @@
 #include "FuzzCheck.h"
 #include "ResultText.h"
 #include "calc/ArithmeticFault.h"
-#include "calc/FieldValue.h"
+#include "calc/FormatResult.h"
+#include "calc/ParseFieldValue.h"
 #include "calc/FloatBits.h"
 
 #include <algorithm>

@@ -1,5 +1,5 @@
 #include "FuzzCheck.h"
-#include "calc/FieldValue.h"
+#include "calc/ParseFieldValue.h"
 #include "calc/FloatBits.h"
 
 #include <bit>

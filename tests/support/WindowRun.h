@@ -2,7 +2,7 @@
 
 #include "calc/ComputeAction.h"
 #include "calc/FieldTexts.h"
-#include "calc/WindowCatalog.h"
+#include "catalog/WindowCatalog.h"
 #include "calc/WindowDescription.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "WindowCatalog.h"
 
-#include "WindowDescription.h"
+#include "calc/WindowDescription.h"
 #include "loops/LoopWindows.h"
 #include "networks/NetworkWindows.h"
 #include "power/PowerWindows.h"
