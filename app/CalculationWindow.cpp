@@ -23,6 +23,9 @@ CalculationWindow::CalculationWindow(const WindowDescription& description, QWidg
 {
     setObjectName(ToQString(description.name));
     setWindowTitle(ToQString(description.caption));
+    // Companion windows (working, plots) add their actions to the window;
+    // a right click on the window lists them.
+    setContextMenuPolicy(Qt::ActionsContextMenu);
     ApplyFixedDialogFrame(*this, description.clientWidthTwips, description.clientHeightTwips);
 
     QHash<QString, QWidget*> controls;
@@ -86,6 +89,8 @@ void CalculationWindow::ComputeAction()
             field->setCursorPosition(0);
         }
     }
+    for (const ComputeListener& listener : listeners_)
+        listener(fault);
     if (fault)
         ReportFault(*fault);
 }

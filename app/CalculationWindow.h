@@ -1,13 +1,18 @@
 #pragma once
 
+#include "calc/ComputeAction.h"
+
 #include <QHash>
 #include <QWidget>
+
+#include <functional>
+#include <optional>
+#include <vector>
 
 class QLineEdit;
 
 namespace zentrova {
 
-struct ComputeFault;
 struct WindowDescription;
 
 // The one window class behind every calculation window: labels, fields and
@@ -25,11 +30,17 @@ public:
     // The return button's click: hides the window and keeps its texts.
     void ReturnAction();
 
+    // Called after every compute action, once its results are written and
+    // before a fault is reported; companion windows follow the results so.
+    using ComputeListener = std::function<void(const std::optional<ComputeFault>& fault)>;
+    void AddComputeListener(ComputeListener listener) { listeners_.push_back(std::move(listener)); }
+
 private:
     void ReportFault(const ComputeFault& fault);
 
     const WindowDescription& description_;
     QHash<QString, QLineEdit*> fields_;
+    std::vector<ComputeListener> listeners_;
 };
 
 }  // namespace zentrova
