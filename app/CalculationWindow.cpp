@@ -74,7 +74,7 @@ CalculationWindow::CalculationWindow(const WindowDescription& description, QWidg
 
 void CalculationWindow::ComputeAction()
 {
-    FieldTexts texts;
+    FieldTexts texts = FieldTexts::Initial(description_);
     for (auto it = fields_.cbegin(); it != fields_.cend(); ++it)
         texts.Set(ToUtf8(it.key()), ToUtf8(it.value()->text()));
 

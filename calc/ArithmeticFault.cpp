@@ -17,8 +17,8 @@ std::string_view FaultKindName(FaultKind kind)
     return "invalid";
 }
 
-ArithmeticFault::ArithmeticFault(FaultKind kind)
-    : std::runtime_error("arithmetic fault: " + std::string(FaultKindName(kind))), kind_(kind)
+ArithmeticFault::ArithmeticFault(FaultKind kind, int node)
+    : std::runtime_error("arithmetic fault: " + std::string(FaultKindName(kind))), kind_(kind), node_(node)
 {
 }
 

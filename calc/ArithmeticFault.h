@@ -19,12 +19,15 @@ std::string_view FaultKindName(FaultKind kind);
 // overflows or is invalid. The step's target keeps its old text.
 class ArithmeticFault : public std::runtime_error {
 public:
-    explicit ArithmeticFault(FaultKind kind);
+    // `node` is the formula node whose operation failed, -1 where none applies.
+    explicit ArithmeticFault(FaultKind kind, int node = -1);
 
     FaultKind kind() const { return kind_; }
+    int node() const { return node_; }
 
 private:
     FaultKind kind_;
+    int node_;
 };
 
 }  // namespace zentrova

@@ -6,34 +6,34 @@
 
 namespace zentrova {
 
-FieldTexts FieldTexts::Initial(const WindowDescription& window)
+FieldTexts::FieldTexts(const WindowDescription& window) : window_(&window)
 {
-    FieldTexts texts;
+    texts_.reserve(window.fields.size());
     for (const FieldDescription& field : window.fields)
-        texts.texts_.emplace(std::string(field.control), std::string(field.initialText));
-    return texts;
+        texts_.emplace_back(field.initialText);
 }
 
-bool FieldTexts::Has(std::string_view control) const
+FieldTexts FieldTexts::Initial(const WindowDescription& window)
 {
-    return texts_.find(control) != texts_.end();
+    return FieldTexts(window);
+}
+
+int FieldTexts::IndexOf(std::string_view control) const
+{
+    const int index = window_->FieldIndex(control);
+    if (index < 0)
+        throw std::out_of_range("window " + std::string(window_->name) + " has no field " + std::string(control));
+    return index;
 }
 
 const std::string& FieldTexts::Get(std::string_view control) const
 {
-    const auto it = texts_.find(control);
-    if (it == texts_.end())
-        throw std::out_of_range("no field " + std::string(control));
-    return it->second;
+    return At(IndexOf(control));
 }
 
 void FieldTexts::Set(std::string_view control, std::string text)
 {
-    const auto it = texts_.find(control);
-    if (it == texts_.end())
-        texts_.emplace(std::string(control), std::move(text));
-    else
-        it->second = std::move(text);
+    SetAt(IndexOf(control), std::move(text));
 }
 
 }  // namespace zentrova

@@ -6,10 +6,41 @@ namespace zentrova {
 namespace timing_resistor {
 
 constexpr FieldDescription kFields[] = {
-    {"Text1", "Label1", "最低交流输入(V)", "80", FieldRole::Input},
-    {"Text2", "Label2", "Rvac（K）", "620", FieldRole::Input},
-    {"Text3", "Label3", "定时电阻（K）", "", FieldRole::Output},
-    {"Text4", "Label4", "Iac（mA）", "", FieldRole::Output},
+    Input("Text1", "Label1", "最低交流输入(V)", "80", "Vin,min", kVolt, "最低交流输入电压（有效值）",
+          Quantity::LineVoltageMin),
+    Input("Text2", "Label2", "Rvac（K）", "620", "Rvac", kKiloohm, "乘法器输入电阻 Rvac", Quantity::Rvac),
+    // 1.875 V over kΩ is a current in mA, whatever the label says.
+    Output("Text3", "Label3", "定时电阻（K）", "RT", kMilliampere,
+           "第 1 步的结果：1.875 V 除以 Rvac，按公式的单位为 mA；标签写作定时电阻"),
+    // Volts over that figure in mA give kΩ.
+    Output("Text4", "Label4", "Iac（mA）", "IAC", kKiloohm,
+           "第 2 步的结果：最低线电压峰值除以显示的第 1 步结果，按公式的单位为 kΩ；标签写作 Iac"),
+};
+
+constexpr Formula VinMin = Formula::Read(kFields, "Text1");
+constexpr Formula Rvac = Formula::Read(kFields, "Text2");
+constexpr Formula TimingFigure = Formula::Read(kFields, "Text3");
+constexpr Formula IacFigure = Formula::Read(kFields, "Text4");
+
+// The oscillator's RSET pin sits at 3.75 V; half of it, 1.875, is divided
+// as written, which is exact.
+constexpr Formula kRsetVolts = Constant(3.75, "RSET 引脚电压 3.75 V");
+constexpr Formula kHalf = Constant(2, "取一半");
+
+// The standard IAC input current at the peak of the lowest line voltage.
+constexpr Formula kStandardIac = Define("IAC", "标准方法的 IAC 电流", (kStandardSqrt2 * VinMin) / Rvac);
+
+constexpr ReferenceFormula kRsetReference{"RSET", kRsetVolts / (kHalf * kStandardIac), kKiloohm, PartKind::Resistor,
+                                          "窗口的公式以 1.875 除以 Rvac，而不是除以 IAC 电流。"};
+
+constexpr ReferenceFormula kIacReference{"IAC", kStandardIac, kMilliampere, PartKind::None,
+                                         "窗口的公式除以显示的第 1 步结果，而不是除以 Rvac。"};
+
+constexpr ComputeStep kSteps[] = {
+    Step(TimingFigure, (kRsetVolts / kHalf) / Rvac, "1.875 除以 Rvac。", PartKind::None, &kRsetReference),
+    // The lowest line peak over the displayed figure of the step before.
+    Step(IacFigure, (VinMin * kLinePeakFactor) / TimingFigure, "最低线电压峰值（1.4 × Vin,min）除以第 1 步显示的结果。",
+         PartKind::None, &kIacReference),
 };
 
 constexpr Row kRows[] = {
@@ -20,25 +51,32 @@ constexpr Row kRows[] = {
 
 constexpr std::string_view kTabOrder[] = {"Text1", "Text2", "Text3", "Text4", "Command1", "Command2"};
 
-constexpr ComputeStep kSteps[] = {
-    // 3.75 ÷ 2 is exactly 1.875, divided by Rvac.
-    {"Text3", [](const FieldReader& f) { return (Number(3.75) / 2.0) / f["Text2"]; }},
-    // The lowest line peak over the displayed figure of the step before.
-    {"Text4", [](const FieldReader& f) { return (f["Text1"] * kLinePeakFactor) / f["Text3"]; }},
-};
-
 }  // namespace timing_resistor
 
 namespace timing_capacitor {
 
-// CT = 1 ÷ (fs × RSET): kHz and kΩ give µF, × 1000 gives nF.
-constexpr double kNanofaradScale = 1000;
-
 constexpr FieldDescription kFields[] = {
-    {"Text1", "Label1", "开关频率(KHZ)", "100", FieldRole::Input},
-    {"Text2", "Label2", "振荡定时电阻(K)", "15", FieldRole::Input},
+    Input("Text1", "Label1", "开关频率(KHZ)", "100", "fs", kKilohertz, "开关频率", Quantity::SwitchingFrequency),
+    Input("Text2", "Label2", "振荡定时电阻(K)", "15", "RSET", kKiloohm, "振荡器定时电阻 RSET", Quantity::Rset),
     // Shown in nF by the formula's scaling, whatever the label's unit says.
-    {"Text3", "Label3", "振荡定时电容(uH)", "", FieldRole::Output},
+    Output("Text3", "Label3", "振荡定时电容(uH)", "CT", kNanofarad, "振荡器定时电容，按公式的单位为 nF；标签写作 uH"),
+};
+
+constexpr Formula Fs = Formula::Read(kFields, "Text1");
+constexpr Formula Rset = Formula::Read(kFields, "Text2");
+constexpr Formula Ct = Formula::Read(kFields, "Text3");
+
+// CT = 1 ÷ (fs × RSET): kHz and kΩ give µF, × 1000 gives nF.
+constexpr Formula kNanofaradScale = Constant(1000, "µF 换算为 nF");
+// The controller's oscillator: fs = 1.25 ÷ (RSET × CT).
+constexpr Formula kOscillatorConstant = Constant(1.25, "振荡器常数 1.25");
+
+constexpr ReferenceFormula kTimingCapacitorReference{"CT", (kOscillatorConstant / (Rset * Fs)) * kNanofaradScale,
+                                                     kNanofarad, PartKind::Capacitor, "窗口的公式省去了系数 1.25。"};
+
+constexpr ComputeStep kSteps[] = {
+    Step(Ct, (kNanofaradScale / Fs) / Rset, "定时电容 CT = 1 ÷ (fs·RSET)，乘以 1000 得 nF。", PartKind::Capacitor,
+         &kTimingCapacitorReference),
 };
 
 constexpr Row kRows[] = {
@@ -49,10 +87,6 @@ constexpr Row kRows[] = {
 };
 
 constexpr std::string_view kTabOrder[] = {"Text1", "Text2", "Text3", "Command1", "Command2"};
-
-constexpr ComputeStep kSteps[] = {
-    {"Text3", [](const FieldReader& f) { return (Number(kNanofaradScale) / f["Text1"]) / f["Text2"]; }},
-};
 
 }  // namespace timing_capacitor
 

@@ -8,18 +8,25 @@ namespace zentrova {
 namespace {
 
 constexpr FieldDescription kFields[] = {
-    {"Text1", "Label1", "in", "3", FieldRole::Input},   {"Text2", "Label2", "a", "", FieldRole::Output},
-    {"Text3", "Label3", "b", "", FieldRole::Output},    {"Text4", "Label4", "c", "", FieldRole::Output},
-    {"Text5", "Label5", "d", "", FieldRole::Output},    {"Text6", "Label6", "e", "", FieldRole::Output},
+    Input("Text1", "Label1", "in", "3", "x", kRatio, "input"), Output("Text2", "Label2", "a", "a", kRatio, "a"),
+    Output("Text3", "Label3", "b", "b", kRatio, "b"),         Output("Text4", "Label4", "c", "c", kRatio, "c"),
+    Output("Text5", "Label5", "d", "d", kRatio, "d"),         Output("Text6", "Label6", "e", "e", kRatio, "e"),
 };
+
+constexpr Formula X = Formula::Read(kFields, "Text1");
+constexpr Formula A = Formula::Read(kFields, "Text2");
+constexpr Formula B = Formula::Read(kFields, "Text3");
+constexpr Formula C = Formula::Read(kFields, "Text4");
+constexpr Formula D = Formula::Read(kFields, "Text5");
+constexpr Formula E = Formula::Read(kFields, "Text6");
+constexpr Formula kOne = Constant(1, "one");
+constexpr Formula kTwo = Constant(2, "two");
+constexpr Formula kThree = Constant(3, "three");
 
 // Step 2 divides by Text1 minus 3: it faults on the initial text.
 constexpr ComputeStep kSteps[] = {
-    {"Text2", [](const FieldReader& f) { return Number(1.0) / f["Text1"]; }},
-    {"Text3", [](const FieldReader& f) { return f["Text2"] / (f["Text1"] - 3.0); }},
-    {"Text4", [](const FieldReader& f) { return f["Text2"] * f["Text1"]; }},
-    {"Text5", [](const FieldReader& f) { return f["Text4"] + 1.0; }},
-    {"Text6", [](const FieldReader& f) { return f["Text5"] * 2.0; }},
+    Step(A, kOne / X, ""), Step(B, A / (X - kThree), ""), Step(C, A * X, ""),
+    Step(D, C + kOne, ""), Step(E, D * kTwo, ""),
 };
 
 constexpr WindowDescription kWindow = {
@@ -51,8 +58,8 @@ TEST(ComputeAction, AFaultInTheSecondStepKeepsTheLaterTargets)
 }
 
 constexpr ComputeStep kThirdSteps[] = {
-    {"Text2", [](const FieldReader& f) { return Number(1.0) / f["Text1"]; }},
-    {"Text3", [](const FieldReader& f) { return f["Text2"] * 3.0; }},
+    Step(A, kOne / X, ""),
+    Step(B, A * kThree, ""),
 };
 
 constexpr WindowDescription kThirdWindow = {
@@ -60,7 +67,7 @@ constexpr WindowDescription kThirdWindow = {
     .caption = "third",
     .clientWidthTwips = 3000,
     .clientHeightTwips = 3000,
-    .fields = std::span(kFields).first(3),
+    .fields = kFields,
     .computeButton = "Command1",
     .returnButton = "Command2",
     .rows = {},

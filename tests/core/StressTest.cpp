@@ -2,7 +2,7 @@
 #include "calc/FieldTexts.h"
 #include "catalog/WindowCatalog.h"
 #include "calc/WindowDescription.h"
-#include "fuzz/ComputeRunCheck.h"
+#include "support/ComputeRunCheck.h"
 
 #include <gtest/gtest.h>
 

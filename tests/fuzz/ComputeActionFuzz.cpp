@@ -1,4 +1,4 @@
-#include "ComputeRunCheck.h"
+#include "support/ComputeRunCheck.h"
 #include "FuzzCheck.h"
 #include "calc/ComputeAction.h"
 #include "calc/FieldTexts.h"

@@ -7,7 +7,7 @@
 #include "calc/FieldTexts.h"
 #include "catalog/WindowCatalog.h"
 #include "calc/WindowDescription.h"
-#include "fuzz/ComputeRunCheck.h"
+#include "support/ComputeRunCheck.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -154,7 +154,7 @@ private:
 
     static FieldTexts TextsOf(const CalculationWindow& window)
     {
-        FieldTexts texts;
+        FieldTexts texts = FieldTexts::Initial(window.description());
         for (const zentrova::FieldDescription& field : window.description().fields)
             texts.Set(field.control, zentrova::ToUtf8(Field(window, field.control)->text()));
         return texts;

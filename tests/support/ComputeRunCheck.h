@@ -2,7 +2,7 @@
 
 #include "calc/ArithmeticFault.h"
 #include "calc/ComputeAction.h"
-#include "calc/FieldReader.h"
+#include "calc/FormulaEvaluation.h"
 #include "calc/FieldTexts.h"
 #include "calc/FormatResult.h"
 #include "calc/ParseFieldValue.h"
@@ -74,7 +74,7 @@ inline std::string ComputeRunProblem(const WindowDescription& window, const Fiel
         // The texts stand as the faulting step saw them, so it faults again
         // in the same way.
         try {
-            steps[completed].formula(FieldReader(after));
+            Evaluate(steps[completed].formula, after);
             return StepName(completed) + " reported a fault but computes on the texts it left";
         } catch (const ArithmeticFault& again) {
             if (again.kind() != fault->kind)
@@ -86,16 +86,17 @@ inline std::string ComputeRunProblem(const WindowDescription& window, const Fiel
     // A result whose inputs and target no later step rewrote must be what its
     // formula gives on the texts as they now stand.
     for (std::size_t i = 0; i < completed; ++i) {
-        std::vector<std::string> reads;
         std::string recomputed;
         try {
-            recomputed = FormatResult(steps[i].formula(FieldReader(after, &reads)).value());
+            recomputed = FormatResult(Evaluate(steps[i].formula, after).value());
         } catch (const ArithmeticFault& again) {
             recomputed = "a fault (" + std::string(FaultKindName(again.kind())) + ")";
         }
         bool settled = !writtenFrom(i + 1, steps[i].target);
-        for (const std::string& read : reads)
-            settled = settled && !writtenFrom(i, read);
+        for (const FormulaNode& node : steps[i].formula.nodes()) {
+            if (node.operation == Operation::Field)
+                settled = settled && !writtenFrom(i, node.name);
+        }
         if (settled && recomputed != after.Get(steps[i].target))
             return StepName(i) + " wrote «" + after.Get(steps[i].target) + "» to " + std::string(steps[i].target) +
                    " but its formula now gives " + recomputed;
