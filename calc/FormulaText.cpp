@@ -151,7 +151,10 @@ private:
 
 FormulaWorking RenderFormula(std::span<const FieldDescription> fields, const Formula& formula, const FieldTexts* texts)
 {
-    return Renderer(fields, formula, texts).Render(0, formula.size() - 1);
+    // A formula that is one definition as a whole is shown as what it defines.
+    const int last = formula.size() - 1;
+    const bool defined = formula.nodes()[static_cast<std::size_t>(last)].operation == Operation::Define;
+    return Renderer(fields, formula, texts).Render(0, defined ? last - 1 : last);
 }
 
 std::string RenderFormulaPart(std::span<const FieldDescription> fields, const Formula& formula, int last)

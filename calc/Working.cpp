@@ -141,14 +141,18 @@ std::string StandardLines(const std::vector<StandardValues>& standard, const std
     return lines;
 }
 
-std::string FormulaLines(std::string_view symbol, const FormulaWorking& working, std::string_view indent)
+std::string FormulaLines(std::string_view symbol, const FormulaWorking& working, std::string_view indent,
+                         const std::optional<std::string>& result, std::string_view unit)
 {
-    std::string lines = std::string(indent) + std::string(symbol) + " = " + working.formula + "\n";
+    const std::string pad(indent);
+    std::string lines = pad + std::string(symbol) + " = " + working.formula + "\n";
     if (!working.values.empty())
-        lines += std::string(indent) + "    = " + working.values + "\n";
+        lines += pad + "    = " + working.values + "\n";
+    if (result)
+        lines += pad + "    = " + WithUnit(*result, unit) + "\n";
     for (const Definition& d : working.where) {
-        lines += std::string(indent) + "  其中 " + d.symbol + "（" + d.meaning + "）= " + d.formula + " = " +
-                 d.values + " = " + (d.value.empty() ? "?" : d.value) + "\n";
+        lines += pad + "  其中 " + d.symbol + "（" + d.meaning + "）= " + d.formula + " = " + d.values + " = " +
+                 (d.value.empty() ? "?" : d.value) + "\n";
     }
     return lines;
 }
@@ -223,23 +227,20 @@ std::string StepWorkingText(const StepWorking& step)
     std::string text;
     if (!step.circuit.empty())
         text += "  " + std::string(step.circuit) + "\n";
-    text += FormulaLines(step.symbol, step.working, "  ");
-    if (step.text) {
-        text += "      = " + WithUnit(*step.text, step.unit) + "\n";
+    text += FormulaLines(step.symbol, step.working, "  ", step.text, step.unit);
+    if (step.text)
         text += StandardLines(step.standard, *step.text, step.unit, "  ");
-    } else {
+    else
         text += "  无法计算：" + step.faultReason + "\n";
-    }
     if (step.reference) {
         const ReferenceWorking& reference = *step.reference;
         text += "  与标准设计方法不同：" + std::string(reference.note) + "\n";
-        text += FormulaLines(reference.symbol, reference.working, "  标准方法 ");
-        if (reference.text) {
-            text += "  标准方法     = " + WithUnit(*reference.text, reference.unit) + "\n";
-            text += StandardLines(reference.standard, *reference.text, reference.unit, "  标准方法 ");
-        } else {
-            text += "  标准方法无法计算：" + reference.failure + "窗口自己的结果不受影响。\n";
-        }
+        text += "    标准设计方法：\n";
+        text += FormulaLines(reference.symbol, reference.working, "    ", reference.text, reference.unit);
+        if (reference.text)
+            text += StandardLines(reference.standard, *reference.text, reference.unit, "    ");
+        else
+            text += "    无法计算：" + reference.failure + "窗口自己的结果不受影响。\n";
     }
     return text;
 }

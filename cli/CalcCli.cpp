@@ -1,6 +1,7 @@
 #include "CalcCli.h"
 
 #include "JsonText.h"
+#include "ExplainOutput.h"
 #include "calc/ComputeAction.h"
 #include "calc/FieldTexts.h"
 #include "catalog/WindowCatalog.h"
@@ -16,11 +17,14 @@ namespace {
 constexpr std::string_view kProgram = "zentrova-calc";
 
 constexpr std::string_view kUsage =
-    "usage: zentrova-calc [--json] WINDOW [CONTROL=TEXT ...]\n"
+    "usage: zentrova-calc [--json] [--explain] WINDOW [CONTROL=TEXT ...]\n"
     "       zentrova-calc WINDOW --fields\n"
     "       zentrova-calc --list\n"
     "Runs the compute action of a calculation window on its initial texts, with\n"
     "the assignments applied in order, and prints every field as CONTROL=TEXT.\n"
+    "--explain adds the working of every step that ran: formula, values, result\n"
+    "with its unit, standard part values, and the standard design procedure's\n"
+    "value where the window's formula departs from it.\n"
     "Exit status: 0 computed, 2 bad usage, 3 an arithmetic fault stopped a step.\n";
 
 int UsageError(std::string& err, std::string_view message)
@@ -93,6 +97,7 @@ std::string_view LabelOf(const WindowDescription& window, std::string_view contr
 int RunCalcCli(const std::vector<std::string>& args, std::string& out, std::string& err)
 {
     bool json = false;
+    bool explain = false;
     bool listFields = false;
     bool listWindows = false;
     std::optional<std::string_view> windowName;
@@ -105,6 +110,8 @@ int RunCalcCli(const std::vector<std::string>& args, std::string& out, std::stri
         }
         if (arg == "--json") {
             json = true;
+        } else if (arg == "--explain") {
+            explain = true;
         } else if (arg == "--fields") {
             listFields = true;
         } else if (arg == "--list") {
@@ -119,7 +126,7 @@ int RunCalcCli(const std::vector<std::string>& args, std::string& out, std::stri
     }
 
     if (listWindows) {
-        if (windowName || json || listFields || !assignments.empty())
+        if (windowName || json || explain || listFields || !assignments.empty())
             return UsageError(err, "--list takes no other argument");
         ListWindows(out);
         return kExitOk;
@@ -132,7 +139,7 @@ int RunCalcCli(const std::vector<std::string>& args, std::string& out, std::stri
         return UsageError(err, "unknown window '" + std::string(*windowName) + "' (see --list)");
 
     if (listFields) {
-        if (json || !assignments.empty())
+        if (json || explain || !assignments.empty())
             return UsageError(err, "--fields takes only a window name");
         ListFields(*window, out);
         return kExitOk;
@@ -149,11 +156,26 @@ int RunCalcCli(const std::vector<std::string>& args, std::string& out, std::stri
         texts.Set(control, std::string(assignment.substr(equals + 1)));
     }
 
-    const std::optional<ComputeFault> fault = RunComputeAction(*window, texts);
-    if (json)
-        PrintJson(*window, texts, fault, out);
-    else
-        PrintPlain(*window, texts, out);
+    std::optional<ComputeFault> fault;
+    if (explain) {
+        const ComputeWorking working = ExplainComputeAction(*window, texts);
+        fault = working.fault;
+        if (json) {
+            PrintJson(*window, texts, fault, out);
+            // The steps go inside the object, before its closing brace.
+            out.resize(out.size() - 2);
+            out += ", \"steps\": " + StepsJson(working) + "}\n";
+        } else {
+            PrintPlain(*window, texts, out);
+            out += "\n" + ComputeWorkingText(*window, working);
+        }
+    } else {
+        fault = RunComputeAction(*window, texts);
+        if (json)
+            PrintJson(*window, texts, fault, out);
+        else
+            PrintPlain(*window, texts, out);
+    }
 
     if (fault) {
         err += std::string(kProgram) + ": " + std::string(window->name) + ": step " + IntegerText(fault->step) +
