@@ -92,7 +92,7 @@ void CalculationWindow::ComputeAction()
     for (const ComputeListener& listener : listeners_)
         listener(fault);
     if (fault)
-        ReportFault(*fault);
+        ReportFault(*fault, texts);
 }
 
 void CalculationWindow::ReturnAction()
@@ -100,10 +100,10 @@ void CalculationWindow::ReturnAction()
     hide();
 }
 
-void CalculationWindow::ReportFault(const ComputeFault& fault)
+void CalculationWindow::ReportFault(const ComputeFault& fault, const FieldTexts& texts)
 {
     QMessageBox box(QMessageBox::Critical, QString::fromUtf8(kFaultMessageTitle),
-                    FaultMessageText(description_, fault), QMessageBox::Ok, this);
+                    FaultMessageText(description_, fault, texts), QMessageBox::Ok, this);
     box.setObjectName(QStringLiteral("ArithmeticFaultMessage"));
     box.exec();
 }

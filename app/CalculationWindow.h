@@ -13,6 +13,7 @@ class QLineEdit;
 
 namespace zentrova {
 
+class FieldTexts;
 struct WindowDescription;
 
 // The one window class behind every calculation window: labels, fields and
@@ -36,7 +37,7 @@ public:
     void AddComputeListener(ComputeListener listener) { listeners_.push_back(std::move(listener)); }
 
 private:
-    void ReportFault(const ComputeFault& fault);
+    void ReportFault(const ComputeFault& fault, const FieldTexts& texts);
 
     const WindowDescription& description_;
     QHash<QString, QLineEdit*> fields_;
