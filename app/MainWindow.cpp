@@ -12,6 +12,7 @@
 #include "catalog/WindowCatalog.h"
 #include "calc/WindowDescription.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -56,6 +57,15 @@ constexpr std::array<const char*, 12> kTabOrder = {
     "Command8", "Command9", "Command10", "Command7", "Command12", "Command14",
 };
 
+// Calculation windows without a menu button of their own: they open from
+// the main window's right-click menu and from that of the window whose
+// results they follow on from.
+struct ContextWindow {
+    const char* window;
+    const char* from;
+};
+constexpr std::array<ContextWindow, 1> kContextWindows = {{{"yl", "gl"}}};
+
 const QColor kLinkBlue(0, 0, 255);
 
 constexpr int kMenuGapPx = 8;
@@ -77,6 +87,18 @@ MainWindow::MainWindow(UrlOpener openUrl) : openUrl_(std::move(openUrl))
     CreateButtons();
     CreateLabels();
     RegisterForms();
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+    for (const ContextWindow& entry : kContextWindows)
+        addAction(OpenAction(QString::fromUtf8(entry.window), this));
+}
+
+QAction* MainWindow::OpenAction(const QString& window, QObject* parent)
+{
+    const WindowDescription* description = FindCalculationWindow(ToUtf8(window));
+    auto* action = new QAction(ToQString(description->caption), parent);
+    action->setObjectName(QStringLiteral("Open_") + window);
+    connect(action, &QAction::triggered, this, [this, window] { forms_.ShowForm(window); });
+    return action;
 }
 
 void MainWindow::CreateButtons()
@@ -85,8 +107,6 @@ void MainWindow::CreateButtons()
         auto* button = new QPushButton(QString::fromUtf8(entry.caption), this);
         button->setObjectName(QString::fromUtf8(entry.control));
         button->setGeometry(TwipsRect(kButtonLeft, entry.top, kButtonWidth, kButtonHeight));
-        button->setAutoDefault(false);
-        button->setDefault(false);
         connect(button, &QPushButton::clicked, this, entry.click);
     }
     QWidget* previous = nullptr;
@@ -128,6 +148,10 @@ void MainWindow::RegisterForms()
     for (const WindowDescription* description : CalculationWindows())
         forms_.Register(ToQString(description->name), [this, description] {
             auto* window = new CalculationWindow(*description, this);
+            for (const ContextWindow& entry : kContextWindows) {
+                if (description->name == entry.from)
+                    window->addAction(OpenAction(QString::fromUtf8(entry.window), window));
+            }
             PlaceBesideMenu(*window);
             return window;
         });

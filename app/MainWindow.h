@@ -2,6 +2,7 @@
 
 #include "FormRegistry.h"
 
+#include <QAction>
 #include <QUrl>
 #include <QWidget>
 
@@ -45,6 +46,8 @@ private:
     void CreateLabels();
     void RegisterForms();
     void PlaceBesideMenu(QWidget& window) const;
+    // An action that shows a calculation window with ShowForm.
+    QAction* OpenAction(const QString& window, QObject* parent);
 
     FormRegistry forms_;
     UrlOpener openUrl_;

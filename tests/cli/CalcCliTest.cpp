@@ -128,13 +128,13 @@ TEST(CalcCli, ListsWindowsAndFields)
     EXPECT_NE(fields.out.find("Text10\t所需要电容（uF）\toutput\t\n"), std::string::npos);
 }
 
-TEST(CalcCli, ListsAllTenCalculationWindows)
+TEST(CalcCli, ListsEveryCalculationWindow)
 {
     const CliRun list = RunCli({"--list"});
     EXPECT_EQ(list.out,
               "gl\t功率元件\nxldz\t限流电阻\nXL\t限流设置 \nqkcf\t前馈乘方\nqkcfq\t前馈乘法器\n"
               "fxxpz\t非线性偏置\ndlbch\t电流补偿环计算\ndybch\t电压补偿环计算算\nzddsdz\tForm1\n"
-              "zddsdr\t振荡定时电容\n");
+              "zddsdr\t振荡定时电容\nyl\t器件应力计算\n");
 }
 
 struct WindowLineCase {
@@ -163,7 +163,12 @@ INSTANTIATE_TEST_SUITE_P(
                       WindowLineCase{"negative_root", {"--json", "dybch", "Text5=-91"},
                                      "\"fault\": {\"step\": 3, \"target\": \"Text8\", \"kind\": \"invalid\"}",
                                      kExitFault},
-                      WindowLineCase{"peak_limit", {"XL", "Text1=7.5"}, "Text2=1.15384615384615\n", kExitOk}),
+                      WindowLineCase{"peak_limit", {"XL", "Text1=7.5"}, "Text2=1.15384615384615\n", kExitOk},
+                      WindowLineCase{"component_stress", {"yl"}, "Text15=1.48567851161712\nText16=2.7051592797784\n",
+                                     kExitOk},
+                      WindowLineCase{"component_stress_fault", {"--json", "yl", "Text9=400"},
+                                     "\"fault\": {\"step\": 8, \"target\": \"Text17\", \"kind\": \"division-by-zero\"}",
+                                     kExitFault}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct UsageCase {
