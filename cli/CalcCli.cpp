@@ -21,7 +21,8 @@ constexpr std::string_view kUsage =
     "       zentrova-calc --list\n"
     "Runs the compute action of a calculation window on its initial texts, with\n"
     "the assignments applied in order, and prints every field as CONTROL=TEXT.\n"
-    "Exit status: 0 computed, 2 bad usage, 3 an arithmetic fault stopped a step.\n";
+    "Exit status: 0 computed, 1 the results could not be written, 2 bad usage,\n"
+    "3 an arithmetic fault stopped a step.\n";
 
 int UsageError(std::string& err, std::string_view message)
 {
