@@ -1,6 +1,7 @@
 #include "CalcCli.h"
 
 #include "JsonText.h"
+#include "LineText.h"
 #include "calc/ComputeAction.h"
 #include "calc/FieldTexts.h"
 #include "catalog/WindowCatalog.h"
@@ -59,7 +60,7 @@ void ListFields(const WindowDescription& window, std::string& out)
 void PrintPlain(const WindowDescription& window, const FieldTexts& texts, std::string& out)
 {
     for (const FieldDescription& field : window.fields)
-        out += std::string(field.control) + "=" + texts.Get(field.control) + "\n";
+        out += std::string(field.control) + "=" + LineText(texts.Get(field.control)) + "\n";
 }
 
 void PrintJson(const WindowDescription& window, const FieldTexts& texts, const std::optional<ComputeFault>& fault,
@@ -115,7 +116,8 @@ int RunCalcCli(const std::vector<std::string>& args, std::string& out, std::stri
         } else if (windowName && arg.find('=') != std::string::npos) {
             assignments.push_back(arg);
         } else {
-            return UsageError(err, "unexpected argument '" + arg + "' (expected WINDOW or CONTROL=TEXT; see --help)");
+            return UsageError(err, "unexpected argument " + QuotedArgument(arg) +
+                                       " (expected WINDOW or CONTROL=TEXT; see --help)");
         }
     }
 
@@ -130,7 +132,7 @@ int RunCalcCli(const std::vector<std::string>& args, std::string& out, std::stri
 
     const WindowDescription* window = FindCalculationWindow(*windowName);
     if (!window)
-        return UsageError(err, "unknown window '" + std::string(*windowName) + "' (see --list)");
+        return UsageError(err, "unknown window " + QuotedArgument(*windowName) + " (see --list)");
 
     if (listFields) {
         if (json || !assignments.empty())
@@ -144,8 +146,8 @@ int RunCalcCli(const std::vector<std::string>& args, std::string& out, std::stri
         const std::size_t equals = assignment.find('=');
         const std::string_view control = assignment.substr(0, equals);
         if (!window->FindField(control)) {
-            return UsageError(err, "window " + std::string(window->name) + " has no field '" + std::string(control) +
-                                       "' (see " + std::string(window->name) + " --fields)");
+            return UsageError(err, "window " + std::string(window->name) + " has no field " + QuotedArgument(control) +
+                                       " (see " + std::string(window->name) + " --fields)");
         }
         texts.Set(control, std::string(assignment.substr(equals + 1)));
     }
