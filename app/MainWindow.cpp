@@ -9,6 +9,7 @@
 #include "QtText.h"
 #include "Twips.h"
 #include "WindowFrame.h"
+#include "WindowPlacement.h"
 #include "catalog/WindowCatalog.h"
 #include "calc/WindowDescription.h"
 
@@ -58,10 +59,6 @@ constexpr std::array<const char*, 12> kTabOrder = {
 
 const QColor kLinkBlue(0, 0, 255);
 
-constexpr int kMenuGapPx = 8;
-constexpr int kCascadeStepPx = 24;
-constexpr int kCascadeLength = 8;
-
 }  // namespace
 
 UrlOpener DesktopUrlOpener()
@@ -85,8 +82,6 @@ void MainWindow::CreateButtons()
         auto* button = new QPushButton(QString::fromUtf8(entry.caption), this);
         button->setObjectName(QString::fromUtf8(entry.control));
         button->setGeometry(TwipsRect(kButtonLeft, entry.top, kButtonWidth, kButtonHeight));
-        button->setAutoDefault(false);
-        button->setDefault(false);
         connect(button, &QPushButton::clicked, this, entry.click);
     }
     QWidget* previous = nullptr;
@@ -128,24 +123,16 @@ void MainWindow::RegisterForms()
     for (const WindowDescription* description : CalculationWindows())
         forms_.Register(ToQString(description->name), [this, description] {
             auto* window = new CalculationWindow(*description, this);
-            PlaceBesideMenu(*window);
+            PlaceNewWindow(*window, *this);
             return window;
         });
     for (const DiagramDescription& description : kDiagramWindows)
         forms_.Register(ToQString(description.name), [this, &description] {
             auto* window = new DiagramWindow(description, this);
             if (!description.screenPositionTwips)
-                PlaceBesideMenu(*window);
+                PlaceNewWindow(*window, *this);
             return window;
         });
-}
-
-void MainWindow::PlaceBesideMenu(QWidget& window) const
-{
-    // Cascade new windows to the right of the menu, so that they never cover
-    // its buttons.
-    const int step = kCascadeStepPx * (forms_.createdCount() % kCascadeLength);
-    window.move(frameGeometry().topRight() + QPoint(kMenuGapPx + step, step));
 }
 
 void MainWindow::Command1_Click() { forms_.ShowForm(QStringLiteral("gl")); }

@@ -44,7 +44,6 @@ private:
     void CreateButtons();
     void CreateLabels();
     void RegisterForms();
-    void PlaceBesideMenu(QWidget& window) const;
 
     FormRegistry forms_;
     UrlOpener openUrl_;
