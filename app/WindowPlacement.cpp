@@ -18,8 +18,8 @@ constexpr int kCascadeLength = 8;
 
 QPoint PlaceBeside(const QRect& anchor, const QSize& size, const QList<QRect>& occupied, const QRect& screen)
 {
-    std::vector<int> lefts{anchor.right() + 1 + kGapPx};
-    std::vector<int> tops{anchor.top()};
+    std::vector<int> lefts{screen.left(), anchor.left(), anchor.right() + 1 + kGapPx};
+    std::vector<int> tops{screen.top(), anchor.top(), anchor.bottom() + 1 + kGapPx};
     for (const QRect& r : occupied) {
         lefts.push_back(r.right() + 1 + kGapPx);
         tops.push_back(r.bottom() + 1 + kGapPx);

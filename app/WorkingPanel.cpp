@@ -20,7 +20,7 @@ namespace zentrova {
 namespace {
 
 const QString kPanelName = QStringLiteral("WorkingPanel");
-constexpr QSize kPanelSize(600, 460);
+constexpr QSize kPanelSize(720, 480);
 
 // Before the first compute: what the panel will show, and each formula.
 std::string FormulasText(const WindowDescription& window)

@@ -37,6 +37,8 @@ private Q_SLOTS:
             << wide << QList<QRect>{{516, 0, 300, 350}} << QPoint(208, 0);
         QTest::newRow("a window moved onto the spot is avoided")
             << wide << QList<QRect>{{300, 100, 100, 100}} << QPoint(408, 0);
+        QTest::newRow("no room to the right: below the menu")
+            << QRect(0, 0, 450, 1024) << QList<QRect>{} << QPoint(0, 458);
         QTest::newRow("no room: cascade from the menu's edge")
             << QRect(0, 0, 600, 500) << QList<QRect>{{208, 0, 300, 350}, {208, 358, 300, 142}}
             << QPoint(208 + 48, 48);
