@@ -7,11 +7,6 @@ void FormRegistry::Register(const QString& name, Factory factory)
     factories_.insert(name, std::move(factory));
 }
 
-bool FormRegistry::IsRegistered(const QString& name) const
-{
-    return factories_.contains(name);
-}
-
 QWidget* FormRegistry::ShowForm(const QString& name)
 {
     QWidget* window = Find(name);

@@ -17,7 +17,6 @@ public:
     using Factory = std::function<QWidget*()>;
 
     void Register(const QString& name, Factory factory);
-    bool IsRegistered(const QString& name) const;
 
     // Creates the window when needed, shows it and brings it to the front.
     // Does nothing for a name without a window.
@@ -28,7 +27,6 @@ public:
 
     // The window, or nullptr when it has not been created yet.
     QWidget* Find(const QString& name) const;
-    int createdCount() const { return static_cast<int>(instances_.size()); }
 
 private:
     QHash<QString, Factory> factories_;

@@ -9,6 +9,7 @@
 #include "QtText.h"
 #include "Twips.h"
 #include "WindowFrame.h"
+#include "WindowPlacement.h"
 #include "catalog/WindowCatalog.h"
 #include "calc/WindowDescription.h"
 
@@ -67,10 +68,6 @@ struct ContextWindow {
 constexpr std::array<ContextWindow, 1> kContextWindows = {{{"yl", "gl"}}};
 
 const QColor kLinkBlue(0, 0, 255);
-
-constexpr int kMenuGapPx = 8;
-constexpr int kCascadeStepPx = 24;
-constexpr int kCascadeLength = 8;
 
 }  // namespace
 
@@ -152,24 +149,16 @@ void MainWindow::RegisterForms()
                 if (description->name == entry.from)
                     window->addAction(OpenAction(QString::fromUtf8(entry.window), window));
             }
-            PlaceBesideMenu(*window);
+            PlaceNewWindow(*window, *this);
             return window;
         });
     for (const DiagramDescription& description : kDiagramWindows)
         forms_.Register(ToQString(description.name), [this, &description] {
             auto* window = new DiagramWindow(description, this);
             if (!description.screenPositionTwips)
-                PlaceBesideMenu(*window);
+                PlaceNewWindow(*window, *this);
             return window;
         });
-}
-
-void MainWindow::PlaceBesideMenu(QWidget& window) const
-{
-    // Cascade new windows to the right of the menu, so that they never cover
-    // its buttons.
-    const int step = kCascadeStepPx * (forms_.createdCount() % kCascadeLength);
-    window.move(frameGeometry().topRight() + QPoint(kMenuGapPx + step, step));
 }
 
 void MainWindow::Command1_Click() { forms_.ShowForm(QStringLiteral("gl")); }

@@ -45,7 +45,6 @@ private:
     void CreateButtons();
     void CreateLabels();
     void RegisterForms();
-    void PlaceBesideMenu(QWidget& window) const;
     // An action that shows a calculation window with ShowForm.
     QAction* OpenAction(const QString& window, QObject* parent);
 

@@ -240,7 +240,7 @@ std::string StepWorkingText(const StepWorking& step)
         if (reference.text)
             text += StandardLines(reference.standard, *reference.text, reference.unit, "    ");
         else
-            text += "    无法计算：" + reference.failure + "窗口自己的结果不受影响。\n";
+            text += "    无法计算：" + reference.failure + (step.text ? "窗口自己的结果不受影响。" : "") + "\n";
     }
     return text;
 }

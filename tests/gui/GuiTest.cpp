@@ -147,8 +147,6 @@ private Q_SLOTS:
         QVERIFY(button);
         QCOMPARE(button->text(), caption);
         QCOMPARE(button->geometry(), QRect(24, top, 113, 25));
-        QVERIFY(!button->autoDefault());
-        QVERIFY(!button->isDefault());
     }
 
     void mainWindowLabels()
