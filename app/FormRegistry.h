@@ -18,6 +18,9 @@ public:
 
     void Register(const QString& name, Factory factory);
 
+    // Creates the window, hidden, when it does not exist yet; the window.
+    // Does nothing for a name without a window.
+    QWidget* CreateForm(const QString& name);
     // Creates the window when needed, shows it and brings it to the front.
     // Does nothing for a name without a window.
     QWidget* ShowForm(const QString& name);

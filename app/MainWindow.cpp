@@ -1,6 +1,7 @@
 #include "MainWindow.h"
 
 #include "CalculationWindow.h"
+#include "CarryValueDialog.h"
 #include "DiagramDescription.h"
 #include "DiagramWindow.h"
 #include "Fonts.h"
@@ -149,6 +150,9 @@ void MainWindow::RegisterForms()
                 if (description->name == entry.from)
                     window->addAction(OpenAction(QString::fromUtf8(entry.window), window));
             }
+            window->SetCarryHandler([this, window](std::string_view control, const std::string& text) {
+                OpenCarryDialog(*window, control, text);
+            });
             PlaceNewWindow(*window, *this);
             return window;
         });
@@ -159,6 +163,26 @@ void MainWindow::RegisterForms()
                 PlaceNewWindow(*window, *this);
             return window;
         });
+}
+
+void MainWindow::OpenCarryDialog(CalculationWindow& source, std::string_view control, const std::string& text)
+{
+    auto* dialog = new CarryValueDialog(source.description(), control, text,
+                                        [this](const std::vector<CarryValueDialog::Target>& targets) {
+                                            CarryInto(targets);
+                                        },
+                                        &source);
+    dialog->show();
+}
+
+void MainWindow::CarryInto(const std::vector<CarryValueDialog::Target>& targets)
+{
+    // Windows not created yet are created hidden, with their initial texts;
+    // nothing is computed.
+    for (const CarryValueDialog::Target& target : targets) {
+        if (auto* window = dynamic_cast<CalculationWindow*>(forms_.CreateForm(ToQString(target.holder.window->name))))
+            window->SetFieldText(target.holder.field->control, ToQString(target.text));
+    }
 }
 
 void MainWindow::Command1_Click() { forms_.ShowForm(QStringLiteral("gl")); }
