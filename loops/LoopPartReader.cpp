@@ -1,0 +1,42 @@
+#include "LoopPartReader.h"
+
+#include "calc/ParseFieldValue.h"
+#include "calc/WindowDescription.h"
+
+#include <cmath>
+
+namespace zentrova {
+namespace {
+
+bool IsBlank(std::string_view text)
+{
+    return text.find_first_not_of(" \t") == std::string_view::npos;
+}
+
+}  // namespace
+
+std::optional<double> LoopPartReader::Read(std::string_view control, double scale)
+{
+    if (!ok())
+        return std::nullopt;
+    const FieldDescription* field = window_.FindField(control);
+    const std::string label = field ? std::string(field->labelText) : std::string(control);
+    const auto fail = [&](std::string_view why) {
+        reason_ = "「" + label + "」" + std::string(why) + "，无法构成环路。";
+        return std::nullopt;
+    };
+    if (!texts_.Has(control) || IsBlank(texts_.Get(control)))
+        return fail("没有数值");
+    const double value = ParseFieldValue(texts_.Get(control));
+    if (value < 0)
+        return fail("为负值");
+    // Scaled, so that a part too small or too large for its base unit counts too.
+    const double scaled = value * scale;
+    if (!std::isfinite(scaled))
+        return fail("超出数值范围");
+    if (scaled == 0)
+        return fail(value == 0 ? "为 0" : "小到无法计算");
+    return scaled;
+}
+
+}  // namespace zentrova
