@@ -1,5 +1,6 @@
 #include "CalcCli.h"
 
+#include "BodeOutput.h"
 #include "JsonText.h"
 #include "calc/ComputeAction.h"
 #include "calc/FieldTexts.h"
@@ -17,10 +18,13 @@ constexpr std::string_view kProgram = "zentrova-calc";
 
 constexpr std::string_view kUsage =
     "usage: zentrova-calc [--json] WINDOW [CONTROL=TEXT ...]\n"
+    "       zentrova-calc [--json] --bode dlbch|dybch [CONTROL=TEXT ...]\n"
     "       zentrova-calc WINDOW --fields\n"
     "       zentrova-calc --list\n"
     "Runs the compute action of a calculation window on its initial texts, with\n"
     "the assignments applied in order, and prints every field as CONTROL=TEXT.\n"
+    "--bode prints the loop gain of the computed texts instead, as CSV\n"
+    "(frequency_hz,gain_db,phase_deg), or with --json the loop's figures.\n"
     "Exit status: 0 computed, 2 bad usage, 3 an arithmetic fault stopped a step.\n";
 
 int UsageError(std::string& err, std::string_view message)
@@ -62,7 +66,7 @@ void PrintPlain(const WindowDescription& window, const FieldTexts& texts, std::s
 }
 
 void PrintJson(const WindowDescription& window, const FieldTexts& texts, const std::optional<ComputeFault>& fault,
-               std::string& out)
+               std::string_view moreMembers, std::string& out)
 {
     out += "{\"window\": " + JsonString(window.name) + ", \"fields\": {";
     bool first = true;
@@ -79,7 +83,7 @@ void PrintJson(const WindowDescription& window, const FieldTexts& texts, const s
     } else {
         out += "null";
     }
-    out += "}\n";
+    out += std::string(moreMembers) + "}\n";
 }
 
 std::string_view LabelOf(const WindowDescription& window, std::string_view control)
@@ -93,6 +97,7 @@ std::string_view LabelOf(const WindowDescription& window, std::string_view contr
 int RunCalcCli(const std::vector<std::string>& args, std::string& out, std::string& err)
 {
     bool json = false;
+    bool bode = false;
     bool listFields = false;
     bool listWindows = false;
     std::optional<std::string_view> windowName;
@@ -105,6 +110,8 @@ int RunCalcCli(const std::vector<std::string>& args, std::string& out, std::stri
         }
         if (arg == "--json") {
             json = true;
+        } else if (arg == "--bode") {
+            bode = true;
         } else if (arg == "--fields") {
             listFields = true;
         } else if (arg == "--list") {
@@ -119,7 +126,7 @@ int RunCalcCli(const std::vector<std::string>& args, std::string& out, std::stri
     }
 
     if (listWindows) {
-        if (windowName || json || listFields || !assignments.empty())
+        if (windowName || json || bode || listFields || !assignments.empty())
             return UsageError(err, "--list takes no other argument");
         ListWindows(out);
         return kExitOk;
@@ -132,11 +139,13 @@ int RunCalcCli(const std::vector<std::string>& args, std::string& out, std::stri
         return UsageError(err, "unknown window '" + std::string(*windowName) + "' (see --list)");
 
     if (listFields) {
-        if (json || !assignments.empty())
+        if (json || bode || !assignments.empty())
             return UsageError(err, "--fields takes only a window name");
         ListFields(*window, out);
         return kExitOk;
     }
+    if (bode && !HasLoopFigures(window->name))
+        return UsageError(err, "--bode: window " + std::string(window->name) + " has no loop (dlbch and dybch have)");
 
     FieldTexts texts = FieldTexts::Initial(*window);
     for (std::string_view assignment : assignments) {
@@ -150,8 +159,13 @@ int RunCalcCli(const std::vector<std::string>& args, std::string& out, std::stri
     }
 
     const std::optional<ComputeFault> fault = RunComputeAction(*window, texts);
+    const std::optional<BodeOutput> loop = bode ? std::optional(BodeOutput(*window, texts, fault)) : std::nullopt;
+    if (loop && !loop->problem().empty())
+        return UsageError(err, loop->problem());
     if (json)
-        PrintJson(*window, texts, fault, out);
+        PrintJson(*window, texts, fault, loop ? loop->JsonMember() : "", out);
+    else if (loop)
+        out += loop->Csv();
     else
         PrintPlain(*window, texts, out);
 
