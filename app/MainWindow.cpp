@@ -6,6 +6,7 @@
 #include "Fonts.h"
 #include "HomePage.h"
 #include "LinkLabel.h"
+#include "LoopPlotAttachment.h"
 #include "QtText.h"
 #include "Twips.h"
 #include "WindowFrame.h"
@@ -128,6 +129,7 @@ void MainWindow::RegisterForms()
     for (const WindowDescription* description : CalculationWindows())
         forms_.Register(ToQString(description->name), [this, description] {
             auto* window = new CalculationWindow(*description, this);
+            AttachLoopPlot(*window);
             PlaceBesideMenu(*window);
             return window;
         });

@@ -2,25 +2,17 @@
 
 #include "JsonText.h"
 #include "calc/WindowDescription.h"
+#include "loops/LoopPointsCsv.h"
 
-#include <charconv>
 #include <cmath>
 
 namespace zentrova {
 namespace {
 
-// Shortest text that reads back to the same double, whatever the locale.
-std::string NumberText(double value)
-{
-    char buffer[32];
-    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
-    return std::string(buffer, end);
-}
-
 // JSON has no infinities: a gain beyond the double range is null.
 std::string JsonNumber(std::optional<double> value)
 {
-    return value && std::isfinite(*value) ? NumberText(*value) : "null";
+    return value && std::isfinite(*value) ? RoundTripText(*value) : "null";
 }
 
 }  // namespace
@@ -39,12 +31,7 @@ BodeOutput::BodeOutput(const WindowDescription& window, const FieldTexts& texts,
 
 std::string BodeOutput::Csv() const
 {
-    if (!figures_)
-        return {};
-    std::string csv = "frequency_hz,gain_db,phase_deg\n";
-    for (const LoopPoint& point : figures_->points)
-        csv += NumberText(point.frequencyHz) + "," + NumberText(point.gainDb) + "," + NumberText(point.phaseDeg) + "\n";
-    return csv;
+    return figures_ ? LoopPointsCsv(figures_->points) : std::string();
 }
 
 std::string BodeOutput::JsonMember() const
