@@ -9,24 +9,21 @@
 #include <QPen>
 #include <QValueAxis>
 
+#include <algorithm>
 #include <cmath>
 
 namespace zentrova {
 namespace {
 
-// Pixels around the plot area: room for the axis labels and titles.
-constexpr qreal kLeftMargin = 72;
-constexpr qreal kRightMargin = 20;
-constexpr qreal kTopMargin = 12;
-constexpr qreal kBottomMargin = 30;
-constexpr qreal kTitleMargin = 22;
 constexpr qreal kLabelRowPx = 16;
+// Room around the axes; the right one for the last frequency label.
+constexpr QMargins kMargins(6, 10, 28, 4);
 
 }  // namespace
 
 BodeChartView::BodeChartView(const QString& curveName, const QString& valueTitle, bool frequencyTitle,
                              QWidget* parent)
-    : QChartView(new QChart(), parent), frequencyTitle_(frequencyTitle)
+    : QChartView(new QChart(), parent)
 {
     setRenderHint(QPainter::Antialiasing);
     setMouseTracking(true);
@@ -34,6 +31,8 @@ BodeChartView::BodeChartView(const QString& curveName, const QString& valueTitle
     QChart* c = chart();
     c->legend()->hide();
     c->setBackgroundRoundness(0);
+    c->setMargins(kMargins);
+    connect(c, &QChart::plotAreaChanged, this, [this] { PlaceLabels(); });
 
     frequencyAxis_ = new QLogValueAxis(c);
     frequencyAxis_->setBase(10);
@@ -83,7 +82,8 @@ void BodeChartView::ShowCurve(const QList<QPointF>& curve, const Range& range, c
         if (mark.at < range.lowHz || mark.at > range.highHz)
             continue;
         const auto [from, to] = mark.span.value_or(std::pair(range.min, range.max));
-        markLines_.push_back(AddLine({{mark.at, from}, {mark.at, to}}, mark.color, mark.style, 1.5));
+        // A stretch between two levels is drawn thick, over the full-height lines.
+        markLines_.push_back(AddLine({{mark.at, from}, {mark.at, to}}, mark.color, mark.style, mark.span ? 4 : 1.5));
         marks_.emplace_back(mark, true);
     }
     for (const BodeMark& mark : levels) {
@@ -179,13 +179,20 @@ void BodeChartView::leaveEvent(QEvent* event)
         cursorListener_(std::nullopt);
 }
 
-void BodeChartView::resizeEvent(QResizeEvent* event)
+void BodeChartView::AlignWith(const BodeChartView& other)
 {
-    QChartView::resizeEvent(event);
-    const qreal bottom = kBottomMargin + (frequencyTitle_ ? kTitleMargin : 0);
-    chart()->setPlotArea(QRectF(kLeftMargin, kTopMargin, width() - kLeftMargin - kRightMargin,
-                                height() - kTopMargin - bottom));
-    PlaceLabels();
+    // What the layout puts left and right of a plot area besides the margins:
+    // the axis labels and title.
+    const auto insets = [](const QChart& c) {
+        const QRectF area = c.plotArea();
+        return std::pair(area.left() - c.margins().left(), c.size().width() - area.right() - c.margins().right());
+    };
+    const auto [left, right] = insets(*chart());
+    const auto [otherLeft, otherRight] = insets(*other.chart());
+    const QMargins margins(kMargins.left() + qRound(std::max(0.0, otherLeft - left)), kMargins.top(),
+                           kMargins.right() + qRound(std::max(0.0, otherRight - right)), kMargins.bottom());
+    if (margins != chart()->margins())
+        chart()->setMargins(margins);
 }
 
 }  // namespace zentrova

@@ -28,12 +28,15 @@ struct BodeMark {
 };
 
 // One chart of a Bode plot: a curve over a logarithmic frequency axis, its
-// marks with their labels, and a cursor that follows the mouse. The plot
-// area has fixed margins, so that stacked charts share their frequency axis
-// pixel for pixel.
+// marks with their labels, and a cursor that follows the mouse.
 class BodeChartView : public QChartView {
 public:
     BodeChartView(const QString& curveName, const QString& valueTitle, bool frequencyTitle, QWidget* parent);
+
+    // Widens this chart's margins so that its plot area spans the same
+    // columns as `other`'s: stacked charts then share their frequency axis
+    // pixel for pixel, whatever the widths of their value labels.
+    void AlignWith(const BodeChartView& other);
 
     struct Range {
         double lowHz, highHz;
@@ -53,7 +56,6 @@ public:
 protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
 
 private:
     QLineSeries* AddLine(const QList<QPointF>& points, const QColor& color, Qt::PenStyle style, qreal width);
@@ -64,7 +66,6 @@ private:
     QLineSeries* cursor_;
     QLogValueAxis* frequencyAxis_;
     QValueAxis* valueAxis_;
-    bool frequencyTitle_;
     std::vector<QLineSeries*> markLines_;
     std::vector<std::pair<BodeMark, bool>> marks_;  // with true for a vertical one
     std::vector<QGraphicsSimpleTextItem*> labels_;

@@ -7,6 +7,7 @@
 #include "calc/WindowDescription.h"
 #include "loops/LoopPointsCsv.h"
 
+#include <QChart>
 #include <QFile>
 #include <QFileDialog>
 #include <QHBoxLayout>
@@ -95,8 +96,13 @@ BodePlotWindow::BodePlotWindow(const WindowDescription& window, QWidget* parent)
     chartsLayout->setSpacing(0);
     chartsLayout->addWidget(gain_, 1);
     chartsLayout->addWidget(phase_, 1);
-    for (BodeChartView* view : {gain_, phase_})
+    for (BodeChartView* view : {gain_, phase_}) {
         view->SetCursorListener([this](std::optional<double> hz) { ShowCursorAt(hz); });
+        connect(view->chart(), &QChart::plotAreaChanged, this, [this] {
+            gain_->AlignWith(*phase_);
+            phase_->AlignWith(*gain_);
+        });
+    }
 
     auto* panel = new QWidget(this);
     panel->setObjectName(QStringLiteral("readouts"));

@@ -9,7 +9,7 @@ program=$PWD/build/app/zentrova
 out=$PWD/docs/screenshots
 mkdir -p "$out"
 
-shoot() {  # shoot NAME MENU-ROW CAPTION TABS-TO-COMPUTE PLOT-CAPTION CURSOR-X
+shoot() {  # shoot NAME MENU-ROW TABS-TO-COMPUTE PLOT-CAPTION CURSOR-X
   local display=:58
   Xvfb $display -screen 0 1400x900x24 >/dev/null 2>&1 &
   xvfb=$! wm= app=
@@ -30,17 +30,16 @@ shoot() {  # shoot NAME MENU-ROW CAPTION TABS-TO-COMPUTE PLOT-CAPTION CURSOR-X
   # Menu buttons are 24 px apart; row k is the k-th button from the top.
   DISPLAY=$display xdotool mousemove $((X + 80)) $((Y + 4 + 24 * $2)) click 1
   sleep 1.5
-  DISPLAY=$display xdotool search --name "$3" windowactivate
   local tabs=()
-  for ((i = 0; i < $4; ++i)); do tabs+=(Tab); done
+  for ((i = 0; i < $3; ++i)); do tabs+=(Tab); done
   DISPLAY=$display xdotool key --delay 50 "${tabs[@]}" space ctrl+b
   sleep 2
   local plot
-  plot=$(DISPLAY=$display xdotool search --name "$5" | head -1)
+  plot=$(DISPLAY=$display xdotool search --name "$4" | head -1)
   DISPLAY=$display xdotool windowmove "$plot" 200 40 windowactivate "$plot"
   sleep 1
   eval "$(DISPLAY=$display xdotool getwindowgeometry --shell "$plot")"
-  DISPLAY=$display xdotool mousemove $((X + $6)) $((Y + 200))
+  DISPLAY=$display xdotool mousemove $((X + $5)) $((Y + 200))
   sleep 1
   DISPLAY=$display xwd -silent -id "$plot" | convert xwd:- "$out/$1.png"
   kill $app $wm $xvfb 2>/dev/null || true
@@ -48,5 +47,5 @@ shoot() {  # shoot NAME MENU-ROW CAPTION TABS-TO-COMPUTE PLOT-CAPTION CURSOR-X
   trap - EXIT
 }
 
-shoot bode-current 6 '电流补偿环计算' 10 '电流环波特图' 640
-shoot bode-voltage 7 '电压补偿环计算算' 1 '电压环波特图' 400
+shoot bode-current 6 10 '电流环波特图' 640
+shoot bode-voltage 7 1 '电压环波特图' 400
