@@ -33,6 +33,8 @@ const QColor kWindowFigureColor(0x10, 0x90, 0x40);
 const QColor kLevelColor(0x40, 0x40, 0x40);
 const QColor kMarginColor(0xd0, 0x70, 0x00);
 
+const QString kCursorHint = QStringLiteral("光标：将鼠标移到图上读数");
+
 // Four significant digits, in Hz below 1 kHz and in kHz above.
 QString FrequencyText(double hz)
 {
@@ -179,28 +181,28 @@ void BodePlotWindow::ShowLoop(const FieldTexts& texts, const std::optional<Compu
 void BodePlotWindow::ShowFigures(const LoopFigures& figures)
 {
     figures_ = figures;
-    const bool current = !figures.rippleGainDb;
+    PlotCurves(figures);
+    ShowReadouts(figures);
+    reason_->clear();
+    reason_->hide();
+    for (QPushButton* button : exportButtons_)
+        button->setEnabled(true);
+}
 
+void BodePlotWindow::PlotCurves(const LoopFigures& figures)
+{
     std::vector<BodeMark> frequencies;
-    QString crossoverText = QStringLiteral("穿越频率 fc：没有（增益在绘图范围内未穿过 0 dB）");
-    QString marginText = QStringLiteral("相位裕量：—");
     if (figures.crossoverHz) {
-        crossoverText = QStringLiteral("穿越频率 fc：") + FrequencyText(*figures.crossoverHz);
-        marginText = QStringLiteral("相位裕量：") + PhaseText(*figures.phaseMarginDeg);
-        frequencies.push_back(
-            {*figures.crossoverHz, QStringLiteral("fc = ") + FrequencyText(*figures.crossoverHz), kCrossoverColor,
-             Qt::SolidLine, std::nullopt});
+        frequencies.push_back({*figures.crossoverHz, QStringLiteral("fc = ") + FrequencyText(*figures.crossoverHz),
+                               kCrossoverColor, Qt::SolidLine, std::nullopt});
     }
-    const QString limitName = ToQString(figures.limit.name);
-    frequencies.push_back({figures.limit.frequencyHz, limitName + QStringLiteral(" = ") + FrequencyText(figures.limit.frequencyHz),
+    frequencies.push_back({figures.limit.frequencyHz,
+                           ToQString(figures.limit.name) + QStringLiteral(" = ") + FrequencyText(figures.limit.frequencyHz),
                            kLimitColor, Qt::DashLine, std::nullopt});
-    QString windowText = QStringLiteral("窗口的计算值：—");
     if (figures.windowFigure) {
-        const QString name = ToQString(figures.windowFigure->name);
-        windowText = name + QStringLiteral("（") + (current ? QStringLiteral("Text6") : QStringLiteral("Text8")) +
-                     QStringLiteral("）：") + FrequencyText(figures.windowFigure->frequencyHz);
         frequencies.push_back({figures.windowFigure->frequencyHz,
-                               name + QStringLiteral(" ") + FrequencyText(figures.windowFigure->frequencyHz),
+                               ToQString(figures.windowFigure->name) + QStringLiteral(" ") +
+                                   FrequencyText(figures.windowFigure->frequencyHz),
                                kWindowFigureColor, Qt::DashDotLine, std::nullopt});
     }
 
@@ -213,6 +215,7 @@ void BodePlotWindow::ShowFigures(const LoopFigures& figures)
     gain_->ShowCurve(gainCurve, RangeOf(figures, &LoopPoint::gainDb, 20), frequencies,
                      {{0, QStringLiteral("0 dB"), kLevelColor, Qt::DashLine, std::nullopt}});
 
+    // Down to -225° and up to 0°, so that -180° and the margin above it show.
     BodeChartView::Range phaseRange = RangeOf(figures, &LoopPoint::phaseDeg, 45);
     phaseRange.min = std::min(phaseRange.min, -180.0 - 45);
     phaseRange.max = std::max(phaseRange.max, 0.0);
@@ -227,29 +230,42 @@ void BodePlotWindow::ShowFigures(const LoopFigures& figures)
     }
     phase_->ShowCurve(phaseCurve, phaseRange, phaseMarks,
                       {{-180, QStringLiteral("−180°"), kLevelColor, Qt::DashLine, std::nullopt}});
+}
 
-    crossover_->setText(crossoverText);
-    margin_->setText(marginText);
+void BodePlotWindow::ShowReadouts(const LoopFigures& figures)
+{
+    if (figures.crossoverHz) {
+        crossover_->setText(QStringLiteral("穿越频率 fc：") + FrequencyText(*figures.crossoverHz));
+        margin_->setText(QStringLiteral("相位裕量：") + PhaseText(*figures.phaseMarginDeg));
+    } else {
+        crossover_->setText(QStringLiteral("穿越频率 fc：没有（增益在绘图范围内未穿过 0 dB）"));
+        margin_->setText(QStringLiteral("相位裕量：—"));
+    }
     margin_->setStyleSheet(figures.phaseMarginDeg && *figures.phaseMarginDeg < kMarginLimitDeg
                                ? QStringLiteral("color: #b00000;")
                                : QString());
-    rippleGain_->setVisible(!current);
-    if (figures.rippleGainDb)
-        rippleGain_->setText(QStringLiteral("纹波频率 2f（") + FrequencyText(figures.limit.frequencyHz) +
-                             QStringLiteral("）处增益：") + GainText(*figures.rippleGainDb));
-    limit_->setText((current ? QStringLiteral("fs/2：") : QStringLiteral("纹波频率 2f：")) +
-                    FrequencyText(figures.limit.frequencyHz));
-    windowFigure_->setText(windowText);
+    const QString limit = FrequencyText(figures.limit.frequencyHz);
+    rippleGain_->setVisible(figures.rippleGainDb.has_value());
+    if (figures.rippleGainDb) {
+        rippleGain_->setText(QStringLiteral("纹波频率 2f（") + limit + QStringLiteral("）处增益：") +
+                             GainText(*figures.rippleGainDb));
+        limit_->setText(QStringLiteral("纹波频率 2f：") + limit);
+    } else {
+        limit_->setText(QStringLiteral("fs/2：") + limit);
+    }
+    if (figures.windowFigure) {
+        windowFigure_->setText(ToQString(figures.windowFigure->name) + QStringLiteral("（") +
+                               ToQString(figures.windowFigure->control) + QStringLiteral("）：") +
+                               FrequencyText(figures.windowFigure->frequencyHz));
+    } else {
+        windowFigure_->setText(QStringLiteral("窗口的计算值：—"));
+    }
     QStringList flags;
     for (const std::string& flag : figures.flags)
         flags.append(QStringLiteral("⚠ ") + ToQString(flag));
     flags_->setText(flags.join(u'\n'));
     flags_->setVisible(!flags.isEmpty());
-    reason_->clear();
-    reason_->hide();
-    cursor_->setText(QStringLiteral("光标：将鼠标移到图上读数"));
-    for (QPushButton* button : exportButtons_)
-        button->setEnabled(true);
+    cursor_->setText(kCursorHint);
 }
 
 void BodePlotWindow::ShowReason(const QString& reason)
@@ -279,7 +295,7 @@ void BodePlotWindow::ShowCursorAt(std::optional<double> hz)
     gain_->ShowCursor(hz);
     phase_->ShowCursor(hz);
     if (!hz) {
-        cursor_->setText(QStringLiteral("光标：将鼠标移到图上读数"));
+        cursor_->setText(kCursorHint);
         return;
     }
     const LoopPoint point = figures_->response.At(*hz);

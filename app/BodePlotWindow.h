@@ -40,6 +40,8 @@ public:
 
 private:
     void ShowFigures(const LoopFigures& figures);
+    void PlotCurves(const LoopFigures& figures);
+    void ShowReadouts(const LoopFigures& figures);
     void ShowReason(const QString& reason);
     void ShowCursorAt(std::optional<double> hz);
     void Export(const QString& caption, const QString& filter, bool (BodePlotWindow::*write)(const QString&) const);

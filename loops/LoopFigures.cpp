@@ -80,7 +80,7 @@ std::variant<LoopFigures, std::string> CurrentLoop(const FieldTexts& texts)
     if (figures.crossoverHz && *figures.crossoverHz > fs / 2)
         figures.flags.emplace_back(kAboveHalfSwitchingFlag);
     if (const auto hz = WindowFrequency(texts, "Text6", 1e3))
-        figures.windowFigure = LoopMark{*hz, "窗口的穿越频率"};
+        figures.windowFigure = LoopMark{*hz, "窗口的穿越频率", "Text6"};
     return figures;
 }
 
@@ -100,7 +100,7 @@ std::variant<LoopFigures, std::string> VoltageLoop(const FieldTexts& texts)
     if (figures.crossoverHz && *figures.crossoverHz >= ripple)
         figures.flags.emplace_back(kAtRippleFlag);
     if (const auto hz = WindowFrequency(texts, "Text8", 1))
-        figures.windowFigure = LoopMark{*hz, "窗口的极点频率"};
+        figures.windowFigure = LoopMark{*hz, "窗口的极点频率", "Text8"};
     return figures;
 }
 

@@ -13,10 +13,12 @@ namespace zentrova {
 
 class FieldTexts;
 
-// A frequency the plot marks, with the name it is labelled by.
+// A frequency the plot marks, with the name it is labelled by and, for a
+// figure of the window, the field it comes from.
 struct LoopMark {
     double frequencyHz;
     std::string name;
+    std::string_view control = {};
 };
 
 // Everything a loop's Bode plot shows: the curve, crossover and phase margin,

@@ -8,9 +8,20 @@
 namespace zentrova {
 namespace {
 
+// Nothing but the blanks that ParseFieldValue drops: ASCII blanks and the
+// ideographic space.
 bool IsBlank(std::string_view text)
 {
-    return text.find_first_not_of(" \t") == std::string_view::npos;
+    constexpr std::string_view kIdeographicSpace = "\u3000";
+    while (!text.empty()) {
+        if (text.front() == ' ' || text.front() == '\t' || text.front() == '\n')
+            text.remove_prefix(1);
+        else if (text.starts_with(kIdeographicSpace))
+            text.remove_prefix(kIdeographicSpace.size());
+        else
+            return false;
+    }
+    return true;
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <numbers>
 #include <string>
 #include <utility>
@@ -201,7 +202,7 @@ INSTANTIATE_TEST_SUITE_P(
         InvalidCase{"current_not_computed", "dlbch", {}, "「增益补偿电阻(K)」没有数值，无法构成环路。"},
         InvalidCase{"current_zero_capacitor", "dlbch", With(kCurrentDefault, {{"Text9", "0"}}),
                     "「零点补偿电容(PF)」为 0，无法构成环路。"},
-        InvalidCase{"current_blank_capacitor", "dlbch", With(kCurrentDefault, {{"Text10", "  "}}),
+        InvalidCase{"current_blank_capacitor", "dlbch", With(kCurrentDefault, {{"Text10", " \t\u3000"}}),
                     "「极点补偿电容(PF)」没有数值，无法构成环路。"},
         InvalidCase{"current_negative_rmo", "dlbch", With(kCurrentDefault, {{"Text7", "-3.9"}}),
                     "「Rmo(K)」为负值，无法构成环路。"},
