@@ -7,6 +7,7 @@
 #include "Fonts.h"
 #include "HomePage.h"
 #include "LinkLabel.h"
+#include "LoopPlotAttachment.h"
 #include "QtText.h"
 #include "Twips.h"
 #include "WindowFrame.h"
@@ -153,6 +154,7 @@ void MainWindow::RegisterForms()
             window->SetCarryHandler([this, window](std::string_view control, const std::string& text) {
                 OpenCarryDialog(*window, control, text);
             });
+            AttachLoopPlot(*window);
             PlaceNewWindow(*window, *this);
             return window;
         });
