@@ -1,12 +1,19 @@
 #include "BenchmarkExit.h"
+#include "CommandLine.h"
 #include "Fonts.h"
 #include "MainWindow.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 
 int main(int argc, char** argv)
 {
+    if (zentrova::AsksForProgramInformation(argc, argv)) {
+        const QCoreApplication information(argc, argv);
+        zentrova::ProcessCommandLine(information);
+    }
     QApplication application(argc, argv);
+    zentrova::ProcessCommandLine(application);
     zentrova::InstallChineseFontSubstitutes();
     zentrova::MainWindow mainWindow;
     mainWindow.show();

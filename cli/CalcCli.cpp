@@ -6,6 +6,8 @@
 #include "catalog/WindowCatalog.h"
 #include "calc/WindowDescription.h"
 
+#include "ZentrovaVersion.h"
+
 #include <charconv>
 #include <optional>
 #include <string_view>
@@ -21,7 +23,19 @@ constexpr std::string_view kUsage =
     "       zentrova-calc --list\n"
     "Runs the compute action of a calculation window on its initial texts, with\n"
     "the assignments applied in order, and prints every field as CONTROL=TEXT.\n"
-    "Exit status: 0 computed, 2 bad usage, 3 an arithmetic fault stopped a step.\n";
+    "\n"
+    "Options (before or after WINDOW; \"--\" ends them):\n"
+    "  --json         print one JSON object: the window, its fields and the fault\n"
+    "  --fields       list the window's fields: control, label, role, initial text\n"
+    "  --list         list the calculation windows with their captions\n"
+    "  -h, --help     print this help\n"
+    "  --version      print the program's name and version\n"
+    "\n"
+    "Exit status: 0 computed, 2 bad usage, 3 an arithmetic fault stopped a step.\n"
+    "\n"
+    "Example: zentrova-calc gl Text1=100 Text11=265\n";
+
+constexpr std::string_view kVersion = "zentrova-calc " ZENTROVA_VERSION "\n";
 
 int UsageError(std::string& err, std::string_view message)
 {
@@ -98,18 +112,29 @@ int RunCalcCli(const std::vector<std::string>& args, std::string& out, std::stri
     std::optional<std::string_view> windowName;
     std::vector<std::string_view> assignments;
 
+    bool optionsEnded = false;
     for (const std::string& arg : args) {
-        if (arg == "--help" || arg == "-h") {
+        // After "--" every argument is WINDOW or CONTROL=TEXT, whatever it starts with.
+        const std::string_view option = optionsEnded ? std::string_view() : std::string_view(arg);
+        if (option == "--") {
+            optionsEnded = true;
+            continue;
+        }
+        if (option == "--help" || option == "-h") {
             out += kUsage;
             return kExitOk;
         }
-        if (arg == "--json") {
+        if (option == "--version") {
+            out += kVersion;
+            return kExitOk;
+        }
+        if (option == "--json") {
             json = true;
-        } else if (arg == "--fields") {
+        } else if (option == "--fields") {
             listFields = true;
-        } else if (arg == "--list") {
+        } else if (option == "--list") {
             listWindows = true;
-        } else if (!windowName && arg.find('=') == std::string::npos && !arg.starts_with("-")) {
+        } else if (!windowName && arg.find('=') == std::string::npos && !option.starts_with("-")) {
             windowName = arg;
         } else if (windowName && arg.find('=') != std::string::npos) {
             assignments.push_back(arg);

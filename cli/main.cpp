@@ -1,4 +1,5 @@
 #include "CalcCli.h"
+#include "Utf8Console.h"
 
 #include <cstdio>
 #include <string>
@@ -6,13 +7,12 @@
 
 int main(int argc, char** argv)
 {
-    const std::vector<std::string> args(argv + 1, argv + argc);
+    const std::vector<std::string> args = zentrova::Utf8Arguments(argc, argv);
     std::string out;
     std::string err;
     const int status = zentrova::RunCalcCli(args, out, err);
     // Raw bytes: the texts are UTF-8 and must not pass through any locale.
-    std::fwrite(out.data(), 1, out.size(), stdout);
-    std::fflush(stdout);
-    std::fwrite(err.data(), 1, err.size(), stderr);
+    zentrova::WriteUtf8(stdout, out);
+    zentrova::WriteUtf8(stderr, err);
     return status;
 }

@@ -1,0 +1,20 @@
+# Chinese texts reach zentrova-calc intact as arguments and leave it as UTF-8
+# bytes with bare "\n" line ends, on every platform.
+execute_process(COMMAND ${EMULATOR} ${CALC} --list RESULT_VARIABLE status OUTPUT_VARIABLE out)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "--list: exit status ${status}")
+endif()
+string(FIND "${out}" "gl\t功率元件\nxldz\t限流电阻\n" at)
+if(NOT at EQUAL 0)
+  message(FATAL_ERROR "--list does not start with the UTF-8 captions: ${out}")
+endif()
+string(FIND "${out}" "\r" cr)
+if(NOT cr EQUAL -1)
+  message(FATAL_ERROR "--list writes carriage returns")
+endif()
+
+execute_process(COMMAND ${EMULATOR} ${CALC} --json gl "Text3=六十 Ω" RESULT_VARIABLE status OUTPUT_VARIABLE out)
+string(FIND "${out}" "\"Text3\": \"六十 Ω\"" at)
+if(NOT status EQUAL 0 OR at EQUAL -1)
+  message(FATAL_ERROR "a Chinese argument came back altered (exit status ${status}): ${out}")
+endif()
