@@ -17,3 +17,10 @@ if(ZENTROVA_BUILD_GUI)
   set_tests_properties(app.process.help_and_version PROPERTIES ENVIRONMENT_MODIFICATION
     "DISPLAY=unset:;WAYLAND_DISPLAY=unset:;QT_QPA_PLATFORM=set:xcb")
 endif()
+
+find_program(ZENTROVA_BASH bash)
+if(UNIX AND ZENTROVA_BASH AND NOT CMAKE_CROSSCOMPILING)
+  add_test(NAME cli.process.bash_completion
+    COMMAND ${ZENTROVA_BASH} ${CMAKE_CURRENT_SOURCE_DIR}/cli/completion-test.bash
+            ${PROJECT_SOURCE_DIR}/cli/zentrova-calc.bash $<TARGET_FILE:zentrova-calc>)
+endif()
