@@ -14,6 +14,8 @@ int main(int argc, char** argv)
     }
     QApplication application(argc, argv);
     zentrova::ProcessCommandLine(application);
+    // Lets a Wayland desktop match the windows to the installed menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.pfc.Zentrova"));
     zentrova::InstallChineseFontSubstitutes();
     zentrova::MainWindow mainWindow;
     mainWindow.show();

@@ -8,7 +8,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/install-packages.sh cmake ninja-build g++ dpkg-dev file librsvg2-bin \
+scripts/install-packages.sh cmake ninja-build g++ qt6-base-dev libgl-dev dpkg-dev file librsvg2-bin \
   desktop-file-utils appstream lintian man-db groff-base debootstrap
 
 # Debian's hardening flags, as a Debian package build sets them.
@@ -87,8 +87,8 @@ if [[ ! -f $base ]]; then
 fi
 
 chroot_root=$(mktemp -d "$cache/root.XXXX")
-chmod 755 "$chroot_root"
 tar -C "$chroot_root" -xf "$base"
+chmod 755 "$chroot_root"
 cp "$deb" "$chroot_root/tmp/"
 in_root() {
   chroot "$chroot_root" /usr/bin/env -i HOME=/root LANG=C.UTF-8 DEBIAN_FRONTEND=noninteractive \
