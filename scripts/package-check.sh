@@ -22,6 +22,8 @@ if [[ ! -f build-deb/build.ninja ]]; then
   cmake -S . -B build-deb -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZENTROVA_BUILD_TESTS=OFF \
     "${launcher[@]}" >/dev/null
 fi
+# Compiler cache hits from any clone of the repository (CI builds in a fresh one).
+export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$PWD} CCACHE_NOHASHDIR=${CCACHE_NOHASHDIR:-1}
 cmake --build build-deb
 rm -f build-deb/zentrova_*.deb
 (cd build-deb && cpack -G DEB >/dev/null)

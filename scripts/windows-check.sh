@@ -29,6 +29,8 @@ if [[ ! -f build-windows/build.ninja ]]; then
     -DCMAKE_CROSSCOMPILING_EMULATOR="$wine" \
     -DZENTROVA_GTEST_SOURCE_DIR=/usr/src/googletest "${launcher[@]}" >/dev/null
 fi
+# Compiler cache hits from any clone of the repository (CI builds in a fresh one).
+export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$PWD} CCACHE_NOHASHDIR=${CCACHE_NOHASHDIR:-1}
 cmake --build build-windows
 
 # One Wine server for the whole run instead of one per test program.
