@@ -33,9 +33,16 @@ fi
 export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$PWD} CCACHE_NOHASHDIR=${CCACHE_NOHASHDIR:-1}
 cmake --build build-windows
 
-# One Wine server for the whole run instead of one per test program.
-"$(dirname "$wine")/wineserver" -p 2>/dev/null || true
-trap '"$(dirname "$wine")/wineserver" -k 2>/dev/null || true' EXIT
+# One persistent Wine server for the whole run. A server that a test
+# program starts on its own quits when idle for a moment, and a program that
+# connects just then fails with "recvmsg: Connection reset by peer". Only the
+# server of this run's prefix is stopped.
+wineserver="$(dirname "$wine")/wineserver"
+[[ -x $wineserver ]] || wineserver=$(command -v wineserver)
+"$wineserver" -k 2>/dev/null || true
+"$wineserver" -p
+trap '"$wineserver" -k 2>/dev/null || true' EXIT
+# The first start makes the prefix; later ones find it ready.
 "$wine" cmd /c exit >/dev/null 2>&1 || true
 
 ctest --test-dir build-windows --output-on-failure -j2 "$@"
