@@ -9,6 +9,8 @@
 #include "catalog/WindowCatalog.h"
 #include "calc/WindowDescription.h"
 
+#include "ZentrovaVersion.h"
+
 #include <charconv>
 #include <optional>
 #include <string_view>
@@ -25,13 +27,27 @@ constexpr std::string_view kUsage =
     "       zentrova-calc --list\n"
     "Runs the compute action of a calculation window on its initial texts, with\n"
     "the assignments applied in order, and prints every field as CONTROL=TEXT.\n"
-    "--explain adds the working of every step that ran: formula, values, result\n"
-    "with its unit, standard part values, and the standard design procedure's\n"
-    "value where the window's formula departs from it.\n"
-    "--bode prints the loop gain of the computed texts instead, as CSV\n"
-    "(frequency_hz,gain_db,phase_deg), or with --json the loop's figures.\n"
+    "\n"
+    "Options (before or after WINDOW; \"--\" ends them):\n"
+    "  --json         print one JSON object: the window, its fields and the fault\n"
+    "  --explain      add the working of every step that ran: formula, values,\n"
+    "                 result with its unit, standard part values, and the standard\n"
+    "                 design procedure's value where the window's formula departs\n"
+    "                 from it (with --json, a \"steps\" array)\n"
+    "  --bode         dlbch and dybch: print the loop gain of the computed texts\n"
+    "                 instead, as CSV (frequency_hz,gain_db,phase_deg), or with\n"
+    "                 --json the loop's figures\n"
+    "  --fields       list the window's fields: control, label, role, initial text\n"
+    "  --list         list the calculation windows with their captions\n"
+    "  -h, --help     print this help\n"
+    "  --version      print the program's name and version\n"
+    "\n"
     "Exit status: 0 computed, 1 the results could not be written, 2 bad usage,\n"
-    "3 an arithmetic fault stopped a step.\n";
+    "3 an arithmetic fault stopped a step.\n"
+    "\n"
+    "Example: zentrova-calc gl Text1=100 Text11=265\n";
+
+constexpr std::string_view kVersion = "zentrova-calc " ZENTROVA_VERSION "\n";
 
 int UsageError(std::string& err, std::string_view message)
 {
@@ -110,22 +126,33 @@ int RunCalcCli(const std::vector<std::string>& args, std::string& out, std::stri
     std::optional<std::string_view> windowName;
     std::vector<std::string_view> assignments;
 
+    bool optionsEnded = false;
     for (const std::string& arg : args) {
-        if (arg == "--help" || arg == "-h") {
+        // After "--" every argument is WINDOW or CONTROL=TEXT, whatever it starts with.
+        const std::string_view option = optionsEnded ? std::string_view() : std::string_view(arg);
+        if (option == "--") {
+            optionsEnded = true;
+            continue;
+        }
+        if (option == "--help" || option == "-h") {
             out += kUsage;
             return kExitOk;
         }
-        if (arg == "--json") {
+        if (option == "--version") {
+            out += kVersion;
+            return kExitOk;
+        }
+        if (option == "--json") {
             json = true;
-        } else if (arg == "--explain") {
+        } else if (option == "--explain") {
             explain = true;
-        } else if (arg == "--bode") {
+        } else if (option == "--bode") {
             bode = true;
-        } else if (arg == "--fields") {
+        } else if (option == "--fields") {
             listFields = true;
-        } else if (arg == "--list") {
+        } else if (option == "--list") {
             listWindows = true;
-        } else if (!windowName && arg.find('=') == std::string::npos && !arg.starts_with("-")) {
+        } else if (!windowName && arg.find('=') == std::string::npos && !option.starts_with("-")) {
             windowName = arg;
         } else if (windowName && arg.find('=') != std::string::npos) {
             assignments.push_back(arg);
