@@ -3,6 +3,8 @@
 #include "JsonText.h"
 #include "ExplainOutput.h"
 #include "LineText.h"
+#include "ResultJson.h"
+#include "StreamOptions.h"
 #include "calc/ComputeAction.h"
 #include "calc/FieldTexts.h"
 #include "catalog/WindowCatalog.h"
@@ -21,13 +23,20 @@ constexpr std::string_view kUsage =
     "usage: zentrova-calc [--json] [--explain] WINDOW [CONTROL=TEXT ...]\n"
     "       zentrova-calc WINDOW --fields\n"
     "       zentrova-calc --list\n"
+    "       zentrova-calc [--csv|--json] WINDOW [CONTROL=TEXT ...] --sweep CONTROL=START:STOP:STEP\n"
+    "                     [--sweep CONTROL=V1,V2,...] [--max-points N]\n"
+    "       zentrova-calc --batch [--csv-in] [--csv|--json] [WINDOW [CONTROL=TEXT ...]] < CASES\n"
     "Runs the compute action of a calculation window on its initial texts, with\n"
     "the assignments applied in order, and prints every field as CONTROL=TEXT.\n"
     "--explain adds the working of every step that ran: formula, values, result\n"
     "with its unit, standard part values, and the standard design procedure's\n"
     "value where the window's formula departs from it.\n"
-    "Exit status: 0 computed, 1 the results could not be written, 2 bad usage,\n"
-    "3 an arithmetic fault stopped a step.\n";
+    "--sweep runs one compute action per point of the sweeps' product, --batch one\n"
+    "per line of standard input (JSON Lines, or CSV with --csv-in); the results\n"
+    "are CSV, or JSON Lines with --json, one line per point or case.\n"
+    "Exit status: 0 computed, 1 the results could not be written, 2 bad usage\n"
+    "or a batch line that was no case, 3 an arithmetic fault stopped a step\n"
+    "(sweeps and batches: faults are results, not errors).\n";
 
 int UsageError(std::string& err, std::string_view message)
 {
@@ -67,27 +76,6 @@ void PrintPlain(const WindowDescription& window, const FieldTexts& texts, std::s
         out += std::string(field.control) + "=" + LineText(texts.Get(field.control)) + "\n";
 }
 
-void PrintJson(const WindowDescription& window, const FieldTexts& texts, const std::optional<ComputeFault>& fault,
-               std::string& out)
-{
-    out += "{\"window\": " + JsonString(window.name) + ", \"fields\": {";
-    bool first = true;
-    for (const FieldDescription& field : window.fields) {
-        if (!first)
-            out += ", ";
-        first = false;
-        out += JsonString(field.control) + ": " + JsonString(texts.Get(field.control));
-    }
-    out += "}, \"fault\": ";
-    if (fault) {
-        out += "{\"step\": " + IntegerText(fault->step) + ", \"target\": " + JsonString(fault->target) +
-               ", \"kind\": " + JsonString(FaultKindName(fault->kind)) + "}";
-    } else {
-        out += "null";
-    }
-    out += "}\n";
-}
-
 std::string_view LabelOf(const WindowDescription& window, std::string_view control)
 {
     const FieldDescription* field = window.FindField(control);
@@ -96,7 +84,7 @@ std::string_view LabelOf(const WindowDescription& window, std::string_view contr
 
 }  // namespace
 
-int RunCalcCli(const std::vector<std::string>& args, std::string& out, std::string& err)
+int RunCalcCli(const std::vector<std::string>& args, std::string& out, std::string& err, const CliStreams& streams)
 {
     bool json = false;
     bool explain = false;
@@ -104,8 +92,11 @@ int RunCalcCli(const std::vector<std::string>& args, std::string& out, std::stri
     bool listWindows = false;
     std::optional<std::string_view> windowName;
     std::vector<std::string_view> assignments;
+    StreamOptions stream;
 
     for (const std::string& arg : args) {
+        if (stream.Take(arg))
+            continue;
         if (arg == "--help" || arg == "-h") {
             out += kUsage;
             return kExitOk;
@@ -128,6 +119,10 @@ int RunCalcCli(const std::vector<std::string>& args, std::string& out, std::stri
         }
     }
 
+    if (stream.Requested()) {
+        return stream.Run({json, explain || listFields || listWindows, windowName, assignments}, streams.results,
+                          streams.input, out, err);
+    }
     if (listWindows) {
         if (windowName || json || explain || listFields || !assignments.empty())
             return UsageError(err, "--list takes no other argument");
@@ -164,7 +159,7 @@ int RunCalcCli(const std::vector<std::string>& args, std::string& out, std::stri
         const ComputeWorking working = ExplainComputeAction(*window, texts);
         fault = working.fault;
         if (json) {
-            PrintJson(*window, texts, fault, out);
+            AppendJsonResult(out, texts, fault);
             // The steps go inside the object, before its closing brace.
             out.resize(out.size() - 2);
             out += ", \"steps\": " + StepsJson(working) + "}\n";
@@ -175,7 +170,7 @@ int RunCalcCli(const std::vector<std::string>& args, std::string& out, std::stri
     } else {
         fault = RunComputeAction(*window, texts);
         if (json)
-            PrintJson(*window, texts, fault, out);
+            AppendJsonResult(out, texts, fault);
         else
             PrintPlain(*window, texts, out);
     }

@@ -9,6 +9,7 @@ namespace zentrova {
 
 void OutputSink::Write(std::string_view bytes)
 {
+    used_ = used_ || !bytes.empty();
     while (!bytes.empty() && error_ == 0) {
         const ssize_t written = ::write(fd_, bytes.data(), bytes.size());
         if (written > 0) {

@@ -12,12 +12,13 @@ int main(int argc, char** argv)
     const std::vector<std::string> args(argv + 1, argv + argc);
     std::string out;
     std::string err;
-    int status = zentrova::RunCalcCli(args, out, err);
     // Raw bytes: the texts are UTF-8 and must not pass through any locale.
+    // Sweeps and batches write to `results` as they go, the rest at the end.
+    zentrova::OutputSink results(STDOUT_FILENO);
+    int status = zentrova::RunCalcCli(args, out, err, {&results, STDIN_FILENO});
     // Results that did not all arrive are a failure, whatever the run gave.
-    if (!out.empty()) {
-        zentrova::OutputSink results(STDOUT_FILENO);
-        results.Write(out);
+    results.Write(out);
+    if (results.Used()) {
         if (const int error = results.Close()) {
             err += "zentrova-calc: cannot write the results: " + std::string(std::strerror(error)) + "\n";
             status = zentrova::kExitOutput;
