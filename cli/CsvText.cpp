@@ -2,6 +2,8 @@
 
 #include "Utf8Sequence.h"
 
+#include <algorithm>
+
 namespace zentrova {
 namespace {
 
@@ -31,17 +33,14 @@ void AppendCleaned(std::string& out, std::string_view text, bool doubleQuotes)
 
 void AppendCsvCell(std::string& out, std::string_view text)
 {
-    bool quote = false;
-    bool plain = true;
-    for (const char c : text) {
-        quote = quote || c == ',' || c == '"' || c == '\r' || c == '\n';
-        plain = plain && static_cast<unsigned char>(c) < 0x80;
-    }
+    const auto quoted = [](char c) { return c == ',' || c == '"' || c == '\r' || c == '\n'; };
     // Nearly every text is a plain number: one scan, one append.
-    if (!quote && plain) {
+    if (std::none_of(text.begin(), text.end(),
+                     [&](char c) { return quoted(c) || static_cast<unsigned char>(c) >= 0x80; })) {
         out += text;
         return;
     }
+    const bool quote = std::any_of(text.begin(), text.end(), quoted);
     if (quote)
         out.push_back('"');
     AppendCleaned(out, text, quote);

@@ -154,7 +154,7 @@ int StreamOptions::Run(const StreamRequest& request, OutputSink* results, int in
         axes.push_back(std::move(*axis));
     }
     if (points > limit) {
-        const std::string count = points == kNoLimit ? "uncountably many" : std::to_string(points);
+        const std::string count = points == kNoLimit ? "over 10^18" : std::to_string(points);
         return UsageError(err, "the sweeps give " + count + " points, more than " + std::to_string(limit) +
                                    (maxPoints_ ? " (--max-points)" : " (allow more with --max-points N)"));
     }
