@@ -14,6 +14,7 @@
 #include "calc/WindowDescription.h"
 #include "catalog/WindowCatalog.h"
 
+#include <algorithm>
 #include <cstring>
 #include <optional>
 #include <vector>
@@ -85,18 +86,16 @@ int RunBatch(const BatchSetup& setup, int input, ChunkedOutput& output, std::str
     if (setup.format == ResultFormat::Csv)
         AppendCsvHeader(output.Buffer(), *setup.window, true);
 
-    // Every window's initial texts, for lines that name their window.
+    // Every window's initial texts, for lines that name their window; a
+    // case's window always comes from the catalog.
     std::vector<FieldTexts> initial;
     for (const WindowDescription* window : CalculationWindows())
         initial.push_back(FieldTexts::Initial(*window));
     const auto baseOf = [&](const WindowDescription* window) -> const FieldTexts& {
         if (window == setup.window)
             return *setup.base;
-        for (const FieldTexts& texts : initial) {
-            if (&texts.window() == window)
-                return texts;
-        }
-        return initial.front();  // unreachable: a case's window is from the catalog
+        return *std::find_if(initial.begin(), initial.end(),
+                             [window](const FieldTexts& texts) { return &texts.window() == window; });
     };
 
     InputLines lines(input, [&output] { output.Flush(); });

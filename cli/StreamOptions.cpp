@@ -99,12 +99,12 @@ int StreamOptions::Run(const StreamRequest& request, OutputSink* results, int in
         return UsageError(err, "--sweep needs CONTROL=START:STOP:STEP or CONTROL=V1,V2,...");
     if (pending_ == Pending::MaxPoints)
         return UsageError(err, "--max-points needs a number of points");
+    if (sweeps_.empty() && !batch_)
+        return UsageError(err, "--csv, --csv-in and --max-points need --sweep or --batch");
     if (request.otherMode)
         return UsageError(err, "--sweep and --batch take no --explain, --fields or --list");
     if (!sweeps_.empty() && batch_)
         return UsageError(err, "--sweep and --batch exclude each other");
-    if (sweeps_.empty() && !batch_)
-        return UsageError(err, "--csv, --csv-in and --max-points need --sweep or --batch");
     if (csv_ && request.json)
         return UsageError(err, "--csv and --json exclude each other");
     if (csvIn_ && !batch_)
