@@ -8,9 +8,9 @@ packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-qpa-plugins libgl-dev
   libgtest-dev
-  nlohmann-json3-dev
   fonts-arphic-uming fonts-dejavu-core fontconfig
   locales
+  nlohmann-json3-dev
 )
 
 sudo_cmd=()
