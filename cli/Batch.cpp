@@ -125,8 +125,8 @@ int RunBatch(const BatchSetup& setup, int input, ChunkedOutput& output, std::str
             if (!NextCsvRecord(lines, lineNumber, cells, state, error))
                 break;
             if (state == CsvRecordState::Complete && cells.size() != columns.size()) {
-                error = std::to_string(cells.size()) + (cells.size() == 1 ? " cell" : " cells") + " where the header has " +
-                        std::to_string(columns.size());
+                error = std::to_string(cells.size()) + (cells.size() == 1 ? " cell" : " cells") +
+                        " where the header has " + std::to_string(columns.size());
             } else if (state == CsvRecordState::Complete) {
                 texts = *setup.base;
                 for (std::size_t c = 0; c < columns.size(); ++c)

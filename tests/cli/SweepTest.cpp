@@ -129,7 +129,8 @@ TEST(Sweep, NestsTheFirstSweepSlowestWithTheAssignmentsApplied)
     EXPECT_EQ(Column(run.out, "Text4"), (std::vector<std::string>{"1", "2", "3", "1", "2", "3"}));
     EXPECT_EQ(Column(run.out, "Text6"),
               (std::vector<std::string>{"1.7675", "1.7675", "1.7675", "3.535", "3.535", "3.535"}));
-    EXPECT_EQ(Column(run.out, "Text7"), (std::vector<std::string>{"0.3535", "0.3535", "0.3535", "0.707", "0.707", "0.707"}));
+    EXPECT_EQ(Column(run.out, "Text7"),
+              (std::vector<std::string>{"0.3535", "0.3535", "0.3535", "0.707", "0.707", "0.707"}));
     EXPECT_EQ(Column(run.out, "Text10"), std::vector<std::string>(6, "170"));
 }
 
