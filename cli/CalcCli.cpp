@@ -4,6 +4,8 @@
 #include "JsonText.h"
 #include "ExplainOutput.h"
 #include "LineText.h"
+#include "ResultJson.h"
+#include "StreamOptions.h"
 #include "calc/ComputeAction.h"
 #include "calc/FieldTexts.h"
 #include "catalog/WindowCatalog.h"
@@ -25,6 +27,9 @@ constexpr std::string_view kUsage =
     "       zentrova-calc [--json] --bode dlbch|dybch [CONTROL=TEXT ...]\n"
     "       zentrova-calc WINDOW --fields\n"
     "       zentrova-calc --list\n"
+    "       zentrova-calc [--csv|--json] WINDOW [CONTROL=TEXT ...] --sweep CONTROL=START:STOP:STEP\n"
+    "                     [--sweep CONTROL=V1,V2,...] [--max-points N]\n"
+    "       zentrova-calc --batch [--csv-in] [--csv|--json] [WINDOW [CONTROL=TEXT ...]] < CASES\n"
     "Runs the compute action of a calculation window on its initial texts, with\n"
     "the assignments applied in order, and prints every field as CONTROL=TEXT.\n"
     "\n"
@@ -37,13 +42,20 @@ constexpr std::string_view kUsage =
     "  --bode         dlbch and dybch: print the loop gain of the computed texts\n"
     "                 instead, as CSV (frequency_hz,gain_db,phase_deg), or with\n"
     "                 --json the loop's figures\n"
+    "  --sweep CONTROL=START:STOP:STEP, --sweep CONTROL=V1,V2,...\n"
+    "                 one compute action per point of the sweeps' product (the\n"
+    "                 first varies slowest), as CSV, or JSON Lines with --json;\n"
+    "                 --max-points N allows more than 10 million points\n"
+    "  --batch        one compute action per line of standard input: JSON Lines,\n"
+    "                 or CSV with a header of control names with --csv-in\n"
     "  --fields       list the window's fields: control, label, role, initial text\n"
     "  --list         list the calculation windows with their captions\n"
     "  -h, --help     print this help\n"
     "  --version      print the program's name and version\n"
     "\n"
-    "Exit status: 0 computed, 1 the results could not be written, 2 bad usage,\n"
-    "3 an arithmetic fault stopped a step.\n"
+    "Exit status: 0 computed, 1 the results could not be written, 2 bad usage\n"
+    "or a batch line that was no case, 3 an arithmetic fault stopped a step\n"
+    "(sweeps and batches: faults are results, not errors).\n"
     "\n"
     "Example: zentrova-calc gl Text1=100 Text11=265\n";
 
@@ -87,25 +99,15 @@ void PrintPlain(const WindowDescription& window, const FieldTexts& texts, std::s
         out += std::string(field.control) + "=" + LineText(texts.Get(field.control)) + "\n";
 }
 
-void PrintJson(const WindowDescription& window, const FieldTexts& texts, const std::optional<ComputeFault>& fault,
-               std::string_view moreMembers, std::string& out)
+// One run as one JSON object, with the members a mode adds after "fault".
+void PrintJson(const FieldTexts& texts, const std::optional<ComputeFault>& fault, const std::string& moreMembers,
+               std::string& out)
 {
-    out += "{\"window\": " + JsonString(window.name) + ", \"fields\": {";
-    bool first = true;
-    for (const FieldDescription& field : window.fields) {
-        if (!first)
-            out += ", ";
-        first = false;
-        out += JsonString(field.control) + ": " + JsonString(texts.Get(field.control));
+    AppendJsonResult(out, texts, fault);
+    if (!moreMembers.empty()) {
+        out.resize(out.size() - 2);
+        out += moreMembers + "}\n";
     }
-    out += "}, \"fault\": ";
-    if (fault) {
-        out += "{\"step\": " + IntegerText(fault->step) + ", \"target\": " + JsonString(fault->target) +
-               ", \"kind\": " + JsonString(FaultKindName(fault->kind)) + "}";
-    } else {
-        out += "null";
-    }
-    out += std::string(moreMembers) + "}\n";
 }
 
 std::string_view LabelOf(const WindowDescription& window, std::string_view control)
@@ -116,7 +118,7 @@ std::string_view LabelOf(const WindowDescription& window, std::string_view contr
 
 }  // namespace
 
-int RunCalcCli(const std::vector<std::string>& args, std::string& out, std::string& err)
+int RunCalcCli(const std::vector<std::string>& args, std::string& out, std::string& err, const CliStreams& streams)
 {
     bool json = false;
     bool explain = false;
@@ -125,11 +127,14 @@ int RunCalcCli(const std::vector<std::string>& args, std::string& out, std::stri
     bool listWindows = false;
     std::optional<std::string_view> windowName;
     std::vector<std::string_view> assignments;
+    StreamOptions stream;
 
     bool optionsEnded = false;
     for (const std::string& arg : args) {
         // After "--" every argument is WINDOW or CONTROL=TEXT, whatever it starts with.
         const std::string_view option = optionsEnded ? std::string_view() : std::string_view(arg);
+        if (!optionsEnded && stream.Take(arg))
+            continue;
         if (option == "--") {
             optionsEnded = true;
             continue;
@@ -162,6 +167,10 @@ int RunCalcCli(const std::vector<std::string>& args, std::string& out, std::stri
         }
     }
 
+    if (stream.Requested()) {
+        return stream.Run({json, explain || bode || listFields || listWindows, windowName, assignments}, streams.results,
+                          streams.input, out, err);
+    }
     if (listWindows) {
         if (windowName || json || explain || bode || listFields || !assignments.empty())
             return UsageError(err, "--list takes no other argument");
@@ -210,7 +219,7 @@ int RunCalcCli(const std::vector<std::string>& args, std::string& out, std::stri
         return UsageError(err, loop->problem());
     if (json) {
         const std::string more = loop ? loop->JsonMember() : working ? ", \"steps\": " + StepsJson(*working) : "";
-        PrintJson(*window, texts, fault, more, out);
+        PrintJson(texts, fault, more, out);
     } else if (loop) {
         out += loop->Csv();
     } else {

@@ -20,6 +20,7 @@ namespace zentrova {
 // console gets them as UTF-16 text.
 void OutputSink::Write(std::string_view bytes)
 {
+    used_ = used_ || !bytes.empty();
     if (error_ != 0 || bytes.empty() || WriteToConsole(fd_, bytes))
         return;
     _setmode(fd_, _O_BINARY);
@@ -43,6 +44,7 @@ int OutputSink::Close()
 
 void OutputSink::Write(std::string_view bytes)
 {
+    used_ = used_ || !bytes.empty();
     while (!bytes.empty() && error_ == 0) {
         const ssize_t written = ::write(fd_, bytes.data(), bytes.size());
         if (written > 0) {

@@ -8,7 +8,8 @@
 
 namespace {
 
-// Standard output and standard error: descriptors 1 and 2 on every system.
+// Standard input, output and error: descriptors 0, 1 and 2 on every system.
+constexpr int kStandardInput = 0;
 constexpr int kStandardOutput = 1;
 constexpr int kStandardError = 2;
 
@@ -19,12 +20,13 @@ int main(int argc, char** argv)
     const std::vector<std::string> args = zentrova::Utf8Arguments(argc, argv);
     std::string out;
     std::string err;
-    int status = zentrova::RunCalcCli(args, out, err);
     // Raw bytes: the texts are UTF-8 and must not pass through any locale.
+    // Sweeps and batches write to `results` as they go, the rest at the end.
+    zentrova::OutputSink results(kStandardOutput);
+    int status = zentrova::RunCalcCli(args, out, err, {&results, kStandardInput});
     // Results that did not all arrive are a failure, whatever the run gave.
-    if (!out.empty()) {
-        zentrova::OutputSink results(kStandardOutput);
-        results.Write(out);
+    results.Write(out);
+    if (results.Used()) {
         if (const int error = results.Close()) {
             err += "zentrova-calc: cannot write the results: " + std::string(std::strerror(error)) + "\n";
             status = zentrova::kExitOutput;

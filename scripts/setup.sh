@@ -11,6 +11,7 @@ packages=(
   libgtest-dev
   fonts-arphic-uming fonts-dejavu-core fonts-liberation fontconfig
   locales
+  nlohmann-json3-dev
 )
 
 sudo_cmd=()
