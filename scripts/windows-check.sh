@@ -9,7 +9,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/install-packages.sh g++-mingw-w64-x86-64-posix wine64 libgtest-dev cmake ninja-build
+scripts/install-packages.sh g++-mingw-w64-x86-64-posix wine64 libgtest-dev nlohmann-json3-dev cmake ninja-build
 
 if [[ $(id -u) -eq 0 ]]; then
   cache=${ZENTROVA_WINE_CACHE:-/var/cache/zentrova/wine}
@@ -21,13 +21,22 @@ export WINEPREFIX="$cache/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtm
 wine=/usr/lib/wine/wine64
 [[ -x $wine ]] || wine=$(command -v wine64)
 
+# nlohmann-json is headers only, the same for every target: staged in a
+# folder of its own, the Windows build finds it there and nothing else of
+# the Linux system's headers.
+deps=$PWD/build-windows-deps
+mkdir -p "$deps/include" "$deps/share/cmake"
+ln -sfn /usr/include/nlohmann "$deps/include/nlohmann"
+cp -r /usr/share/cmake/nlohmann_json "$deps/share/cmake/"
+
 if [[ ! -f build-windows/build.ninja ]]; then
   launcher=()
   command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
   cmake -S . -B build-windows -G Ninja -DZENTROVA_WERROR=ON -DZENTROVA_BUILD_GUI=OFF \
     -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
     -DCMAKE_CROSSCOMPILING_EMULATOR="$wine" \
-    -DZENTROVA_GTEST_SOURCE_DIR=/usr/src/googletest "${launcher[@]}" >/dev/null
+    -DZENTROVA_GTEST_SOURCE_DIR=/usr/src/googletest -Dnlohmann_json_DIR="$deps/share/cmake/nlohmann_json" \
+    "${launcher[@]}" >/dev/null
 fi
 # Compiler cache hits from any clone of the repository (CI builds in a fresh one).
 export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$PWD} CCACHE_NOHASHDIR=${CCACHE_NOHASHDIR:-1}
