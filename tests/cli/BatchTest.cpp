@@ -1,4 +1,5 @@
 #include "cli/CalcCli.h"
+#include "support/CliRun.h"
 
 #include <gtest/gtest.h>
 
@@ -11,11 +12,8 @@
 namespace zentrova {
 namespace {
 
-struct CliRun {
-    int status;
-    std::string out;
-    std::string err;
-};
+using test::CliRun;
+
 
 // A batch reading `input` through a pipe; the input fits the pipe's buffer.
 CliRun RunBatch(const std::vector<std::string>& args, const std::string& input)

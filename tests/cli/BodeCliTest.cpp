@@ -2,6 +2,7 @@
 // this code, in Python with plain complex arithmetic: crossover within
 // 0.1 %, phase margin within 0.1°, gains within 0.01 dB.
 #include "cli/CalcCli.h"
+#include "support/CliRun.h"
 
 #include <gtest/gtest.h>
 
@@ -15,18 +16,9 @@
 namespace zentrova {
 namespace {
 
-struct CliRun {
-    int status;
-    std::string out;
-    std::string err;
-};
+using test::CliRun;
+using test::RunCli;
 
-CliRun RunCli(const std::vector<std::string>& args)
-{
-    CliRun run{0, {}, {}};
-    run.status = RunCalcCli(args, run.out, run.err);
-    return run;
-}
 
 double Number(std::string_view text)
 {

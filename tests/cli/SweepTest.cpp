@@ -1,4 +1,5 @@
 #include "cli/CalcCli.h"
+#include "support/CliRun.h"
 
 #include <gtest/gtest.h>
 
@@ -9,18 +10,9 @@
 namespace zentrova {
 namespace {
 
-struct CliRun {
-    int status;
-    std::string out;
-    std::string err;
-};
+using test::CliRun;
+using test::RunCli;
 
-CliRun RunCli(const std::vector<std::string>& args)
-{
-    CliRun run{0, {}, {}};
-    run.status = RunCalcCli(args, run.out, run.err);
-    return run;
-}
 
 std::vector<std::string> Lines(const std::string& text)
 {
