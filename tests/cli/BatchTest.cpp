@@ -7,24 +7,38 @@
 #include <string>
 #include <vector>
 
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#else
 #include <unistd.h>
+#endif
 
 namespace zentrova {
 namespace {
 
 using test::CliRun;
 
+#ifdef _WIN32
+int OpenPipe(int ends[2]) { return _pipe(ends, 1 << 16, _O_BINARY); }
+long long WriteAll(int fd, const std::string& bytes) { return _write(fd, bytes.data(), static_cast<unsigned>(bytes.size())); }
+void CloseEnd(int fd) { _close(fd); }
+#else
+int OpenPipe(int ends[2]) { return ::pipe(ends); }
+long long WriteAll(int fd, const std::string& bytes) { return ::write(fd, bytes.data(), bytes.size()); }
+void CloseEnd(int fd) { ::close(fd); }
+#endif
 
 // A batch reading `input` through a pipe; the input fits the pipe's buffer.
 CliRun RunBatch(const std::vector<std::string>& args, const std::string& input)
 {
     int pipeEnds[2];
-    if (::pipe(pipeEnds) != 0 || ::write(pipeEnds[1], input.data(), input.size()) != static_cast<ssize_t>(input.size()))
+    if (OpenPipe(pipeEnds) != 0 || WriteAll(pipeEnds[1], input) != static_cast<long long>(input.size()))
         throw std::runtime_error("cannot fill the input pipe");
-    ::close(pipeEnds[1]);
+    CloseEnd(pipeEnds[1]);
     CliRun run{0, {}, {}};
     run.status = RunCalcCli(args, run.out, run.err, {nullptr, pipeEnds[0]});
-    ::close(pipeEnds[0]);
+    CloseEnd(pipeEnds[0]);
     return run;
 }
 
