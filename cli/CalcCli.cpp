@@ -1,6 +1,7 @@
 #include "CalcCli.h"
 
 #include "JsonText.h"
+#include "DesignMode.h"
 #include "ExplainOutput.h"
 #include "calc/ComputeAction.h"
 #include "calc/FieldTexts.h"
@@ -20,11 +21,14 @@ constexpr std::string_view kUsage =
     "usage: zentrova-calc [--json] [--explain] WINDOW [CONTROL=TEXT ...]\n"
     "       zentrova-calc WINDOW --fields\n"
     "       zentrova-calc --list\n"
+    "       zentrova-calc [--json] --design FILE [--report OUT.pdf|OUT.html]\n"
     "Runs the compute action of a calculation window on its initial texts, with\n"
     "the assignments applied in order, and prints every field as CONTROL=TEXT.\n"
     "--explain adds the working of every step that ran: formula, values, result\n"
     "with its unit, standard part values, and the standard design procedure's\n"
     "value where the window's formula departs from it.\n"
+    "--design computes every window from a design file's texts and prints them\n"
+    "all, or writes the design's report.\n"
     "Exit status: 0 computed, 2 bad usage, 3 an arithmetic fault stopped a step.\n";
 
 int UsageError(std::string& err, std::string_view message)
@@ -102,8 +106,16 @@ int RunCalcCli(const std::vector<std::string>& args, std::string& out, std::stri
     bool listWindows = false;
     std::optional<std::string_view> windowName;
     std::vector<std::string_view> assignments;
+    std::optional<std::string_view> designFile;
+    std::optional<std::string_view> reportFile;
+    std::optional<std::string_view>* valueOf = nullptr;
 
     for (const std::string& arg : args) {
+        if (valueOf) {
+            *valueOf = arg;
+            valueOf = nullptr;
+            continue;
+        }
         if (arg == "--help" || arg == "-h") {
             out += kUsage;
             return kExitOk;
@@ -116,6 +128,10 @@ int RunCalcCli(const std::vector<std::string>& args, std::string& out, std::stri
             listFields = true;
         } else if (arg == "--list") {
             listWindows = true;
+        } else if (arg == "--design") {
+            valueOf = &designFile;
+        } else if (arg == "--report") {
+            valueOf = &reportFile;
         } else if (!windowName && arg.find('=') == std::string::npos && !arg.starts_with("-")) {
             windowName = arg;
         } else if (windowName && arg.find('=') != std::string::npos) {
@@ -124,6 +140,16 @@ int RunCalcCli(const std::vector<std::string>& args, std::string& out, std::stri
             return UsageError(err, "unexpected argument '" + arg + "' (expected WINDOW or CONTROL=TEXT; see --help)");
         }
     }
+
+    if (valueOf)
+        return UsageError(err, "--design and --report each need a FILE");
+    if (designFile) {
+        if (windowName || explain || listFields || listWindows || !assignments.empty())
+            return UsageError(err, "--design takes only --json or --report");
+        return RunDesignMode(*designFile, json, reportFile, out, err);
+    }
+    if (reportFile)
+        return UsageError(err, "--report needs --design FILE");
 
     if (listWindows) {
         if (windowName || json || explain || listFields || !assignments.empty())
