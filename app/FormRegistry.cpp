@@ -12,17 +12,24 @@ bool FormRegistry::IsRegistered(const QString& name) const
     return factories_.contains(name);
 }
 
+QWidget* FormRegistry::CreateForm(const QString& name)
+{
+    if (QWidget* window = Find(name))
+        return window;
+    const auto factory = factories_.constFind(name);
+    if (factory == factories_.constEnd())
+        return nullptr;
+    QWidget* window = (*factory)();
+    window->setObjectName(name);
+    instances_.insert(name, window);
+    return window;
+}
+
 QWidget* FormRegistry::ShowForm(const QString& name)
 {
-    QWidget* window = Find(name);
-    if (!window) {
-        const auto factory = factories_.constFind(name);
-        if (factory == factories_.constEnd())
-            return nullptr;
-        window = (*factory)();
-        window->setObjectName(name);
-        instances_.insert(name, window);
-    }
+    QWidget* window = CreateForm(name);
+    if (!window)
+        return nullptr;
     window->show();
     window->raise();
     window->activateWindow();

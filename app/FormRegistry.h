@@ -19,6 +19,10 @@ public:
     void Register(const QString& name, Factory factory);
     bool IsRegistered(const QString& name) const;
 
+    // Creates the window when needed without showing it: opening a design
+    // fills windows the engineer has not opened yet. nullptr for a name
+    // without a window.
+    QWidget* CreateForm(const QString& name);
     // Creates the window when needed, shows it and brings it to the front.
     // Does nothing for a name without a window.
     QWidget* ShowForm(const QString& name);

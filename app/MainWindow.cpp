@@ -77,6 +77,7 @@ MainWindow::MainWindow(UrlOpener openUrl) : openUrl_(std::move(openUrl))
     CreateButtons();
     CreateLabels();
     RegisterForms();
+    design_ = new DesignSession(*this, forms_);
 }
 
 void MainWindow::CreateButtons()
@@ -170,6 +171,10 @@ void MainWindow::Label2_Click()
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
+    if (!design_->ConfirmDiscard()) {
+        event->ignore();
+        return;
+    }
     forms_.HideAll();
     event->accept();
     QCoreApplication::quit();

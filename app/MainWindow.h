@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DesignSession.h"
 #include "FormRegistry.h"
 
 #include <QUrl>
@@ -21,6 +22,7 @@ public:
     explicit MainWindow(UrlOpener openUrl = DesktopUrlOpener());
 
     FormRegistry& forms() { return forms_; }
+    DesignSession& design() { return *design_; }
 
     void Command1_Click();
     void Command2_Click();
@@ -37,7 +39,8 @@ public:
     void Label2_Click();
 
 protected:
-    // Closing the menu ends the program with all its windows.
+    // Closing the menu ends the program with all its windows, once a changed
+    // design is saved or the engineer lets it go.
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -48,6 +51,7 @@ private:
 
     FormRegistry forms_;
     UrlOpener openUrl_;
+    DesignSession* design_;
 };
 
 }  // namespace zentrova

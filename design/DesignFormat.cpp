@@ -77,8 +77,9 @@ std::variant<Design, DesignProblem> ParseDesignJson(std::string_view json)
         root = Json::parse(json.begin(), json.end());
     } catch (const Json::parse_error& error) {
         // The parser stops one byte past the end when the text breaks off.
-        const bool atEnd = error.byte >= json.size();
-        return Problem(atEnd ? DesignProblemKind::Truncated : DesignProblemKind::NotJson, std::to_string(error.byte));
+        if (error.byte > json.size())
+            return Problem(DesignProblemKind::Truncated, std::to_string(json.size()));
+        return Problem(DesignProblemKind::NotJson, std::to_string(error.byte));
     }
     if (std::optional<DesignProblem> problem = CheckHeader(root))
         return *problem;

@@ -26,7 +26,7 @@ std::string ChineseReason(const DesignProblem& problem)
     case DesignProblemKind::NotJson:
         return detail.empty() ? "文件是空的，不是 JSON。" : "不是 JSON 文件（第 " + detail + " 字节有错）。";
     case DesignProblemKind::Truncated:
-        return "文件不完整，在第 " + detail + " 字节处中断。";
+        return "文件不完整，在第 " + detail + " 字节后中断。";
     case DesignProblemKind::NotDesign:
         return "不是 Zentrova 设计文件" + (detail.empty() ? std::string() : "（“" + detail + "”不对）") + "。";
     case DesignProblemKind::LaterVersion:
@@ -58,7 +58,7 @@ std::string EnglishReason(const DesignProblem& problem)
     case DesignProblemKind::NotJson:
         return detail.empty() ? "empty file, not JSON" : "not JSON (error at byte " + detail + ")";
     case DesignProblemKind::Truncated:
-        return "truncated (breaks off at byte " + detail + ")";
+        return "truncated (breaks off after byte " + detail + ")";
     case DesignProblemKind::NotDesign:
         return "not a Zentrova design" + (detail.empty() ? std::string() : " (bad \"" + detail + "\")");
     case DesignProblemKind::LaterVersion:
