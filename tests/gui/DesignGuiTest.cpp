@@ -431,7 +431,7 @@ private Q_SLOTS:
         QVERIFY(text.contains(QStringLiteral("= (250 × 1.414) ÷ 80")));
 
         const QString html = QString::fromUtf8(ReadFile(Path(QStringLiteral("report.html"))));
-        QVERIFY(html.contains(QStringLiteral("<td>4.41875</td>")));
+        QVERIFY(html.contains(QStringLiteral("nowrap\">4.41875</td>")));
         QVERIFY(html.contains(QStringLiteral("data:image/jpeg;base64,")));
     }
 };
