@@ -20,6 +20,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <sys/resource.h>
 
@@ -211,6 +212,36 @@ private Q_SLOTS:
     }
 
     // Opening a design while the texts changed asks too; cancelling opens nothing.
+    // The question itself, as the program asks it: its three answers, and
+    // the one the engineer clicks is the one returned.
+    void theSaveQuestionOffersSaveDiscardAndCancel()
+    {
+        watchdog_.reset();  // this test answers the box itself
+        QStringList buttons;
+        QTimer answer;
+        connect(&answer, &QTimer::timeout, this, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            answer.stop();
+            for (QAbstractButton* button : box->buttons())
+                buttons.append(button->text());
+            box->button(QMessageBox::Discard)->click();
+        });
+        answer.start(5);
+        QTimer::singleShot(10000, main_.get(), [] {
+            if (QWidget* modal = QApplication::activeModalWidget())
+                modal->close();
+        });
+        const QMessageBox::StandardButton clicked = zentrova::MessageBoxSaveQuestion(main_.get())(QStringLiteral("?"));
+        QCOMPARE(clicked, QMessageBox::Discard);
+        buttons.sort();
+        QStringList expected{QStringLiteral("保存"), QStringLiteral("不保存"), QStringLiteral("取消")};
+        expected.sort();
+        QCOMPARE(buttons, expected);
+        watchdog_ = std::make_unique<ModalWatchdog>();
+    }
+
     void openingAnotherDesignAsksFirst()
     {
         QWidget* gl = Open("Command1", "gl");
