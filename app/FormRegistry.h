@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <QPointer>
+#include <QSet>
 #include <QString>
 #include <QWidget>
 
@@ -15,8 +16,12 @@ namespace zentrova {
 class FormRegistry {
 public:
     using Factory = std::function<QWidget*()>;
+    // Puts a window where it first appears; run on its first show, so that
+    // a window created hidden (by opening a design) is placed by where the
+    // menu stands when the engineer opens it.
+    using Placement = std::function<void(QWidget& window)>;
 
-    void Register(const QString& name, Factory factory);
+    void Register(const QString& name, Factory factory, Placement place = {});
     bool IsRegistered(const QString& name) const;
 
     // Creates the window when needed without showing it: opening a design
@@ -33,9 +38,13 @@ public:
     // The window, or nullptr when it has not been created yet.
     QWidget* Find(const QString& name) const;
     int createdCount() const { return static_cast<int>(instances_.size()); }
+    // Windows shown at least once.
+    int placedCount() const { return static_cast<int>(placed_.size()); }
 
 private:
     QHash<QString, Factory> factories_;
+    QHash<QString, Placement> placements_;
+    QSet<QString> placed_;
     QHash<QString, QPointer<QWidget>> instances_;
 };
 

@@ -126,26 +126,22 @@ void MainWindow::CreateLabels()
 
 void MainWindow::RegisterForms()
 {
+    const auto besideMenu = [this](QWidget& window) { PlaceBesideMenu(window); };
     for (const WindowDescription* description : CalculationWindows())
-        forms_.Register(ToQString(description->name), [this, description] {
-            auto* window = new CalculationWindow(*description, this);
-            PlaceBesideMenu(*window);
-            return window;
-        });
+        forms_.Register(
+            ToQString(description->name), [this, description] { return new CalculationWindow(*description, this); },
+            besideMenu);
     for (const DiagramDescription& description : kDiagramWindows)
-        forms_.Register(ToQString(description.name), [this, &description] {
-            auto* window = new DiagramWindow(description, this);
-            if (!description.screenPositionTwips)
-                PlaceBesideMenu(*window);
-            return window;
-        });
+        forms_.Register(
+            ToQString(description.name), [this, &description] { return new DiagramWindow(description, this); },
+            description.screenPositionTwips ? FormRegistry::Placement() : besideMenu);
 }
 
 void MainWindow::PlaceBesideMenu(QWidget& window) const
 {
     // Cascade new windows to the right of the menu, so that they never cover
     // its buttons.
-    const int step = kCascadeStepPx * (forms_.createdCount() % kCascadeLength);
+    const int step = kCascadeStepPx * (forms_.placedCount() % kCascadeLength);
     window.move(frameGeometry().topRight() + QPoint(kMenuGapPx + step, step));
 }
 

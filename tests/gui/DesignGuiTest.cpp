@@ -278,6 +278,20 @@ private Q_SLOTS:
         QVERIFY(!main_->design().IsModified());
     }
 
+    // A window that opening created hidden appears beside the menu where the
+    // menu stands when the window is first shown, as any other window does.
+    void aWindowOpenedHiddenIsPlacedBesideTheMenuWhenShown()
+    {
+        const QString file = Path(QStringLiteral("placed.zpfc"));
+        WriteFile(file, R"({"format": "zentrova-design", "version": 1, "windows": {"gl": {"Text1": "300"}}})");
+        QVERIFY(main_->design().OpenPath(file));
+        main_->move(main_->pos() + QPoint(150, 60));
+        QWidget* gl = Open("Command1", "gl");
+        QVERIFY(gl->isVisible());
+        QCOMPARE(gl->pos(), main_->frameGeometry().topRight() + QPoint(8, 0));
+        QCOMPARE(Field(gl, "Text1")->text(), QStringLiteral("300"));
+    }
+
     // Every text of every window, empty, full-width, a megabyte long or
     // carrying U+FFFD, through a save and an open.
     void everyTextComesBackThroughSaveAndOpen()
