@@ -80,6 +80,9 @@ std::variant<Design, DesignProblem> ParseDesignJson(std::string_view json)
         if (error.byte > json.size())
             return Problem(DesignProblemKind::Truncated, std::to_string(json.size()));
         return Problem(DesignProblemKind::NotJson, std::to_string(error.byte));
+    } catch (const Json::out_of_range&) {
+        // A number beyond the double range, such as 1e999.
+        return Problem(DesignProblemKind::NumberOutOfRange);
     }
     if (std::optional<DesignProblem> problem = CheckHeader(root))
         return *problem;

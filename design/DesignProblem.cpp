@@ -27,6 +27,8 @@ std::string ChineseReason(const DesignProblem& problem)
         return detail.empty() ? "文件是空的，不是 JSON。" : "不是 JSON 文件（第 " + detail + " 字节有错）。";
     case DesignProblemKind::Truncated:
         return "文件不完整，在第 " + detail + " 字节后中断。";
+    case DesignProblemKind::NumberOutOfRange:
+        return "文件里有一个超出范围的数，不是有效的设计文件。";
     case DesignProblemKind::NotDesign:
         return "不是 Zentrova 设计文件" + (detail.empty() ? std::string() : "（“" + detail + "”不对）") + "。";
     case DesignProblemKind::LaterVersion:
@@ -59,6 +61,8 @@ std::string EnglishReason(const DesignProblem& problem)
         return detail.empty() ? "empty file, not JSON" : "not JSON (error at byte " + detail + ")";
     case DesignProblemKind::Truncated:
         return "truncated (breaks off after byte " + detail + ")";
+    case DesignProblemKind::NumberOutOfRange:
+        return "a number in it is out of range; not a valid design";
     case DesignProblemKind::NotDesign:
         return "not a Zentrova design" + (detail.empty() ? std::string() : " (bad \"" + detail + "\")");
     case DesignProblemKind::LaterVersion:

@@ -15,6 +15,7 @@ enum class DesignProblemKind {
     TooLarge,
     NotJson,
     Truncated,
+    NumberOutOfRange,
     NotDesign,
     LaterVersion,
     BadVersion,

@@ -142,6 +142,8 @@ TEST_F(DesignFileTest, BadFilesAreRefusedWholeWithTheirReason)
         {"empty", "", "文件是空的，不是 JSON。"},
         {"truncated", truncated, "文件不完整，在第 " + std::to_string(truncated.size()) + " 字节后中断。"},
         {"bad_utf8", kHeader + "\"windows\": {\"gl\": {\"Text1\": \"\xFF\"}}}", "不是 JSON 文件（第 74 字节有错）。"},
+        {"number_overflow", R"({"format": "zentrova-design", "version": 1e999, "windows": {}})",
+         "文件里有一个超出范围的数，不是有效的设计文件。"},
         {"array", "[1, 2]", "不是 Zentrova 设计文件。"},
         {"wrong_format", R"({"format": "spreadsheet", "version": 1, "windows": {}})", "不是 Zentrova 设计文件（“format”不对）。"},
         {"no_windows", R"({"format": "zentrova-design", "version": 1})", "不是 Zentrova 设计文件（“windows”不对）。"},
