@@ -1,10 +1,13 @@
 #include "CalculationWindow.h"
 
 #include "FaultMessage.h"
+#include "FieldContextMenu.h"
+#include "FieldToolTip.h"
+#include "FieldWidths.h"
 #include "QtText.h"
 #include "Twips.h"
 #include "WindowFrame.h"
-#include "calc/ComputeAction.h"
+#include "WorkingPanel.h"
 #include "calc/FieldTexts.h"
 #include "calc/Layout.h"
 #include "calc/WindowDescription.h"
@@ -19,7 +22,7 @@
 namespace zentrova {
 
 CalculationWindow::CalculationWindow(const WindowDescription& description, QWidget* parent)
-    : QWidget(parent), description_(description)
+    : QWidget(parent), description_(description), stale_(description)
 {
     setObjectName(ToQString(description.name));
     setWindowTitle(ToQString(description.caption));
@@ -28,8 +31,9 @@ CalculationWindow::CalculationWindow(const WindowDescription& description, QWidg
     setContextMenuPolicy(Qt::ActionsContextMenu);
     ApplyFixedDialogFrame(*this, description.clientWidthTwips, description.clientHeightTwips);
 
+    const QFont fieldFont = ResultFieldFont(font());
     QHash<QString, QWidget*> controls;
-    for (const ControlPlace& place : LayOutWindow(description)) {
+    for (const ControlPlace& place : LayOutWindow(description, MeasureTextWidths(*this, fieldFont))) {
         const QString name = ToQString(place.control);
         const QString text = ToQString(place.text);
         QWidget* control = nullptr;
@@ -37,16 +41,17 @@ CalculationWindow::CalculationWindow(const WindowDescription& description, QWidg
             auto* field = new QLineEdit(text, this);
             field->setMaxLength(std::numeric_limits<int>::max());
             field->setAccessibleName(ToQString(description.FindField(place.control)->labelText));
+            field->setFont(fieldFont);
+            connect(field, &QLineEdit::textEdited, this, [this, control = place.control] { FieldEdited(control); });
+            ListWindowActionsInFieldMenu(*field, *this);
             fields_.insert(name, field);
             control = field;
         } else if (place.kind == ControlKind::Button) {
+            // Outside a dialog neither button answers Enter or Esc.
             auto* button = new QPushButton(text, this);
-            // Neither button answers Enter or Esc.
-            button->setAutoDefault(false);
-            button->setDefault(false);
             if (place.control == description.computeButton)
                 connect(button, &QPushButton::clicked, this, &CalculationWindow::ComputeAction);
-            else
+            else if (place.control == description.returnButton)
                 connect(button, &QPushButton::clicked, this, &CalculationWindow::ReturnAction);
             control = button;
         } else {
@@ -70,6 +75,8 @@ CalculationWindow::CalculationWindow(const WindowDescription& description, QWidg
         if (QWidget* first = controls.value(ToQString(description.tabOrder.front())))
             first->setFocus();
     }
+    AddWorkingPanelAction(*this);
+    ShowResultStates();
 }
 
 void CalculationWindow::ComputeAction()
@@ -78,7 +85,7 @@ void CalculationWindow::ComputeAction()
     for (auto it = fields_.cbegin(); it != fields_.cend(); ++it)
         texts.Set(ToUtf8(it.key()), ToUtf8(it.value()->text()));
 
-    const std::optional<ComputeFault> fault = RunComputeAction(description_, texts);
+    ComputeWorking working = ExplainComputeAction(description_, texts);
 
     for (const ComputeStep& step : description_.steps) {
         QLineEdit* field = fields_.value(ToQString(step.target));
@@ -89,10 +96,47 @@ void CalculationWindow::ComputeAction()
             field->setCursorPosition(0);
         }
     }
+    stale_.Computed(working, texts);
+    lastWorking_ = std::move(working);
+    ShowResultStates();
+    const std::optional<ComputeFault> fault = lastWorking_->fault;
     for (const ComputeListener& listener : listeners_)
         listener(fault);
     if (fault)
-        ReportFault(*fault);
+        ReportFault(*fault, texts);
+}
+
+void CalculationWindow::SetFieldText(std::string_view control, const QString& text)
+{
+    if (QLineEdit* field = fields_.value(ToQString(control))) {
+        field->setText(text);
+        FieldEdited(control);
+    }
+}
+
+void CalculationWindow::FieldEdited(std::string_view control)
+{
+    stale_.Edited(control);
+    ShowResultStates();
+}
+
+void CalculationWindow::ShowResultStates()
+{
+    const ComputeWorking* last = lastWorking_ ? &*lastWorking_ : nullptr;
+    for (const FieldDescription& description : description_.fields) {
+        QLineEdit* field = fields_.value(ToQString(description.control));
+        if (!field)
+            continue;
+        const std::string_view reason = stale_.Reason(description.control);
+        field->setToolTip(ToQString(FieldToolTip(description_, description, last, reason)));
+        if (reason.empty()) {
+            field->setPalette(QPalette());
+        } else {
+            QPalette greyed = palette();
+            greyed.setColor(QPalette::Text, greyed.color(QPalette::Disabled, QPalette::Text));
+            field->setPalette(greyed);
+        }
+    }
 }
 
 void CalculationWindow::ReturnAction()
@@ -100,10 +144,10 @@ void CalculationWindow::ReturnAction()
     hide();
 }
 
-void CalculationWindow::ReportFault(const ComputeFault& fault)
+void CalculationWindow::ReportFault(const ComputeFault& fault, const FieldTexts& texts)
 {
     QMessageBox box(QMessageBox::Critical, QString::fromUtf8(kFaultMessageTitle),
-                    FaultMessageText(description_, fault), QMessageBox::Ok, this);
+                    FaultMessageText(description_, fault, texts), QMessageBox::Ok, this);
     box.setObjectName(QStringLiteral("ArithmeticFaultMessage"));
     box.exec();
 }

@@ -1,18 +1,22 @@
 #pragma once
 
+#include "StaleResults.h"
 #include "calc/ComputeAction.h"
+#include "calc/Working.h"
 
 #include <QHash>
 #include <QWidget>
 
 #include <functional>
 #include <optional>
+#include <string_view>
 #include <vector>
 
 class QLineEdit;
 
 namespace zentrova {
 
+class FieldTexts;
 struct WindowDescription;
 
 // The one window class behind every calculation window: labels, fields and
@@ -30,17 +34,30 @@ public:
     // The return button's click: hides the window and keeps its texts.
     void ReturnAction();
 
+    // Sets a field's text as an edit of the engineer's would: the results
+    // that depend on it no longer belong to the inputs. Not for a compute's
+    // own results.
+    void SetFieldText(std::string_view control, const QString& text);
+
+    // How the last compute action came to its results; none before the first.
+    const std::optional<ComputeWorking>& lastWorking() const { return lastWorking_; }
+
     // Called after every compute action, once its results are written and
     // before a fault is reported; companion windows follow the results so.
     using ComputeListener = std::function<void(const std::optional<ComputeFault>& fault)>;
     void AddComputeListener(ComputeListener listener) { listeners_.push_back(std::move(listener)); }
 
 private:
-    void ReportFault(const ComputeFault& fault);
+    void ReportFault(const ComputeFault& fault, const FieldTexts& texts);
+    void FieldEdited(std::string_view control);
+    // Tooltips with each field's working, and stale results greyed.
+    void ShowResultStates();
 
     const WindowDescription& description_;
     QHash<QString, QLineEdit*> fields_;
     std::vector<ComputeListener> listeners_;
+    std::optional<ComputeWorking> lastWorking_;
+    StaleResults stale_;
 };
 
 }  // namespace zentrova

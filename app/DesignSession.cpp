@@ -92,6 +92,12 @@ DesignSession::DesignSession(QWidget& mainWindow, FormRegistry& forms)
       askToSave_(MessageBoxSaveQuestion(&mainWindow)),
       saved_(CurrentTexts())
 {
+    // Apart from the windows the main window's menu already opens.
+    if (!mainWindow_.actions().isEmpty()) {
+        auto* separator = new QAction(this);
+        separator->setSeparator(true);
+        mainWindow_.addAction(separator);
+    }
     AddAction("OpenDesignAction", "打开设计", QKeySequence(Qt::CTRL | Qt::Key_O), &DesignSession::Open);
     AddAction("SaveDesignAction", "保存设计", QKeySequence(Qt::CTRL | Qt::Key_S), &DesignSession::Save);
     AddAction("SaveDesignAsAction", "另存为", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), &DesignSession::SaveAs);
@@ -105,7 +111,7 @@ DesignSession::DesignSession(QWidget& mainWindow, FormRegistry& forms)
     UpdateRecentActions();
 }
 
-QAction* DesignSession::AddAction(const char* objectName, const char* text, const QKeySequence& shortcut,
+void DesignSession::AddAction(const char* objectName, const char* text, const QKeySequence& shortcut,
                                   bool (DesignSession::*slot)())
 {
     auto* action = new QAction(QString::fromUtf8(text), this);
@@ -113,7 +119,6 @@ QAction* DesignSession::AddAction(const char* objectName, const char* text, cons
     action->setShortcut(shortcut);
     connect(action, &QAction::triggered, this, [this, slot] { (this->*slot)(); });
     mainWindow_.addAction(action);
-    return action;
 }
 
 std::vector<FieldTexts> DesignSession::CurrentTexts() const

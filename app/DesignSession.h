@@ -63,7 +63,7 @@ public:
     QStringList recentDesigns() const { return recent_.paths(); }
 
 private:
-    QAction* AddAction(const char* objectName, const char* text, const QKeySequence& shortcut,
+    void AddAction(const char* objectName, const char* text, const QKeySequence& shortcut,
                        bool (DesignSession::*slot)());
     std::vector<FieldTexts> CurrentTexts() const;
     void Apply(const Design& design);

@@ -9,11 +9,6 @@ void FormRegistry::Register(const QString& name, Factory factory, Placement plac
         placements_.insert(name, std::move(place));
 }
 
-bool FormRegistry::IsRegistered(const QString& name) const
-{
-    return factories_.contains(name);
-}
-
 QWidget* FormRegistry::CreateForm(const QString& name)
 {
     if (QWidget* window = Find(name))

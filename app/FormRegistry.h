@@ -11,18 +11,18 @@
 namespace zentrova {
 
 // The single instances of the windows that the main window opens. A window
-// is created on its first ShowForm and from then on only shown and hidden,
+// is created on its first ShowForm or CreateForm and from then on only shown
+// and hidden,
 // so its texts live until the program ends.
 class FormRegistry {
 public:
     using Factory = std::function<QWidget*()>;
     // Puts a window where it first appears; run on its first show, so that
     // a window created hidden (by opening a design) is placed by where the
-    // menu stands when the engineer opens it.
+    // menu and the other windows stand when the engineer opens it.
     using Placement = std::function<void(QWidget& window)>;
 
     void Register(const QString& name, Factory factory, Placement place = {});
-    bool IsRegistered(const QString& name) const;
 
     // Creates the window when needed without showing it: opening a design
     // fills windows the engineer has not opened yet. nullptr for a name
@@ -37,9 +37,6 @@ public:
 
     // The window, or nullptr when it has not been created yet.
     QWidget* Find(const QString& name) const;
-    int createdCount() const { return static_cast<int>(instances_.size()); }
-    // Windows shown at least once.
-    int placedCount() const { return static_cast<int>(placed_.size()); }
 
 private:
     QHash<QString, Factory> factories_;

@@ -9,9 +9,11 @@
 #include "QtText.h"
 #include "Twips.h"
 #include "WindowFrame.h"
+#include "WindowPlacement.h"
 #include "catalog/WindowCatalog.h"
 #include "calc/WindowDescription.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -56,11 +58,16 @@ constexpr std::array<const char*, 12> kTabOrder = {
     "Command8", "Command9", "Command10", "Command7", "Command12", "Command14",
 };
 
-const QColor kLinkBlue(0, 0, 255);
+// Calculation windows without a menu button of their own: they open from
+// the main window's right-click menu and from that of the window whose
+// results they follow on from.
+struct ContextWindow {
+    const char* window;
+    const char* from;
+};
+constexpr std::array<ContextWindow, 1> kContextWindows = {{{"yl", "gl"}}};
 
-constexpr int kMenuGapPx = 8;
-constexpr int kCascadeStepPx = 24;
-constexpr int kCascadeLength = 8;
+const QColor kLinkBlue(0, 0, 255);
 
 }  // namespace
 
@@ -77,7 +84,19 @@ MainWindow::MainWindow(UrlOpener openUrl) : openUrl_(std::move(openUrl))
     CreateButtons();
     CreateLabels();
     RegisterForms();
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+    for (const ContextWindow& entry : kContextWindows)
+        addAction(OpenAction(QString::fromUtf8(entry.window), this));
     design_ = new DesignSession(*this, forms_);
+}
+
+QAction* MainWindow::OpenAction(const QString& window, QObject* parent)
+{
+    const WindowDescription* description = FindCalculationWindow(ToUtf8(window));
+    auto* action = new QAction(ToQString(description->caption), parent);
+    action->setObjectName(QStringLiteral("Open_") + window);
+    connect(action, &QAction::triggered, this, [this, window] { forms_.ShowForm(window); });
+    return action;
 }
 
 void MainWindow::CreateButtons()
@@ -86,8 +105,6 @@ void MainWindow::CreateButtons()
         auto* button = new QPushButton(QString::fromUtf8(entry.caption), this);
         button->setObjectName(QString::fromUtf8(entry.control));
         button->setGeometry(TwipsRect(kButtonLeft, entry.top, kButtonWidth, kButtonHeight));
-        button->setAutoDefault(false);
-        button->setDefault(false);
         connect(button, &QPushButton::clicked, this, entry.click);
     }
     QWidget* previous = nullptr;
@@ -126,23 +143,23 @@ void MainWindow::CreateLabels()
 
 void MainWindow::RegisterForms()
 {
-    const auto besideMenu = [this](QWidget& window) { PlaceBesideMenu(window); };
+    const auto besideMenu = [this](QWidget& window) { PlaceNewWindow(window, *this); };
     for (const WindowDescription* description : CalculationWindows())
         forms_.Register(
-            ToQString(description->name), [this, description] { return new CalculationWindow(*description, this); },
+            ToQString(description->name),
+            [this, description] {
+                auto* window = new CalculationWindow(*description, this);
+                for (const ContextWindow& entry : kContextWindows) {
+                    if (description->name == entry.from)
+                        window->addAction(OpenAction(QString::fromUtf8(entry.window), window));
+                }
+                return window;
+            },
             besideMenu);
     for (const DiagramDescription& description : kDiagramWindows)
         forms_.Register(
             ToQString(description.name), [this, &description] { return new DiagramWindow(description, this); },
             description.screenPositionTwips ? FormRegistry::Placement() : besideMenu);
-}
-
-void MainWindow::PlaceBesideMenu(QWidget& window) const
-{
-    // Cascade new windows to the right of the menu, so that they never cover
-    // its buttons.
-    const int step = kCascadeStepPx * (forms_.placedCount() % kCascadeLength);
-    window.move(frameGeometry().topRight() + QPoint(kMenuGapPx + step, step));
 }
 
 void MainWindow::Command1_Click() { forms_.ShowForm(QStringLiteral("gl")); }

@@ -3,6 +3,7 @@
 #include "DesignSession.h"
 #include "FormRegistry.h"
 
+#include <QAction>
 #include <QUrl>
 #include <QWidget>
 
@@ -47,7 +48,8 @@ private:
     void CreateButtons();
     void CreateLabels();
     void RegisterForms();
-    void PlaceBesideMenu(QWidget& window) const;
+    // An action that shows a calculation window with ShowForm.
+    QAction* OpenAction(const QString& window, QObject* parent);
 
     FormRegistry forms_;
     UrlOpener openUrl_;

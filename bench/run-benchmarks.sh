@@ -138,30 +138,22 @@ compiler=$(c++ --version | head -n 1)
   missed=0
   if ! within "$parse_ratio" 1.5; then
     missed=1
-    echo "- **ParseFieldValue, $parse_ratio× \`std::from_chars\`.** It does more than \`from_chars\`: it copies the"
-    echo "  text while dropping blanks and folding full-width forms, then writes a second, canonical"
-    echo "  \"d.ddde±X\" copy from the significant digits and the order of magnitude (so that any number of"
-    echo "  digits and any exponent reads correctly rounded), and only then calls \`from_chars\`. Both copies"
-    echo "  are \`std::string\`s: the canonical one allocates from eight significant digits on, the first"
-  echo "  one for texts longer than 15 bytes."
-    echo "  What would close it: scan the text once in place and hand it to \`from_chars\` directly when it"
-    echo "  is already plain (ASCII, no blank, no leading \"+\", exponent letter e/E), which field texts"
-    echo "  nearly always are; keep the copies, in a stack buffer, for the rest."
+    echo "- **ParseFieldValue, $parse_ratio× \`std::from_chars\`.** A plain ASCII text goes to \`from_chars\`"
+    echo "  in one scan; what it costs beyond that is the look at where the number stops (a blank, a wide"
+    echo "  character or an exponent letter there sends the text to the full scan, which copies it while"
+    echo "  folding full-width forms and writes a canonical form for a correctly rounded conversion)."
   fi
   if ! within "$format_ratio" 1.5; then
     missed=1
     echo "- **FormatResult, $format_ratio× \`std::to_chars\`.** The digits come from the very same \`to_chars\`"
-    echo "  call; the rest is building the result: a \`std::string\` of digits with the trailing zeros"
-    echo "  dropped, the exponent read back, then the text itself in a second \`std::string\`, which"
-    echo "  allocates for texts of 16 characters or more. \`to_chars\` into a string alone costs"
-    echo "  $(per_item StdToCharsIntoString) ns. What would close it: lay the text out in one stack buffer straight"
-    echo "  from the \`to_chars\` output and build the returned string once."
+    echo "  call and the text is laid out in one stack buffer; what remains is dropping trailing zeros,"
+    echo "  choosing fixed or exponent notation and the one \`std::string\` returned (\`to_chars\` into a"
+    echo "  string alone costs $(per_item StdToCharsIntoString) ns)."
   fi
   if ! awk -v s="$slowest" 'BEGIN { exit !(s <= 5) }'; then
     missed=1
     echo "- **Compute actions above 5 µs.** Each step reads every field through \`ParseFieldValue\` and"
-    echo "  writes its result through \`FormatResult\`, and field texts live in a \`std::map\` of strings;"
-    echo "  faster field-text conversions (above) shorten every step in proportion."
+    echo "  writes its result through \`FormatResult\`; the field-text conversions above are most of it."
   fi
   if [[ -n $shown_ratio ]] && ! within "$shown_ratio" 1.2; then
     missed=1

@@ -35,7 +35,6 @@ public:
             throw ArithmeticFault(a.value_ == 0.0 ? FaultKind::Invalid : FaultKind::DivisionByZero);
         return Checked(a.value_ / b.value_);
     }
-    friend Number operator-(Number a) { return Number(-a.value_); }
 
 private:
     static Number Checked(double result)

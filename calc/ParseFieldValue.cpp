@@ -17,9 +17,48 @@ constexpr long long kOrderBeyondOverflow = 400;
 constexpr long long kOrderBeyondUnderflow = -400;
 constexpr long long kExponentCap = 1'000'000'000'000LL;
 
-// Drops blanks and folds the full-width forms a Chinese input method types
-// into ASCII. Stops at the first character that can't belong to a number,
-// since the scan would stop there anyway.
+// What a non-ASCII character at the start of a text means to the scan: its
+// length in bytes and the ASCII character it stands for, kDropped for a
+// blank. Input methods type the full-width forms of ASCII and "。" for the
+// decimal point; pasted text from web pages and spreadsheets brings the
+// other spaces. Anything else, a cut or malformed sequence too, ends the
+// number.
+struct WideCharacter {
+    std::size_t length;
+    char ascii;
+};
+
+constexpr char kDropped = '\0';
+
+std::optional<WideCharacter> ReadWideCharacter(std::string_view rest)
+{
+    const auto byteAt = [rest](std::size_t k) { return k < rest.size() ? static_cast<unsigned char>(rest[k]) : 0u; };
+    const unsigned b0 = byteAt(0);
+    const unsigned b1 = byteAt(1);
+    const unsigned b2 = byteAt(2);
+    if (b0 == 0xC2 && b1 == 0xA0)  // U+00A0 no-break space
+        return WideCharacter{2, kDropped};
+    // U+2002..U+200A en space to hair space, U+200B zero-width space,
+    // U+202F narrow no-break space
+    if (b0 == 0xE2 && b1 == 0x80 && ((b2 >= 0x82 && b2 <= 0x8B) || b2 == 0xAF))
+        return WideCharacter{3, kDropped};
+    if (b0 == 0xE3 && b1 == 0x80 && b2 == 0x80)  // U+3000 ideographic space
+        return WideCharacter{3, kDropped};
+    if (b0 == 0xE3 && b1 == 0x80 && b2 == 0x82)  // U+3002 ideographic full stop
+        return WideCharacter{3, '.'};
+    if (b0 == 0xEF && b1 == 0xBB && b2 == 0xBF)  // U+FEFF byte-order mark
+        return WideCharacter{3, kDropped};
+    // U+FF01..U+FF5E, the full-width forms of "!" to "~" in order.
+    if (b0 == 0xEF && b1 == 0xBC && b2 >= 0x81 && b2 <= 0xBF)
+        return WideCharacter{3, static_cast<char>(b2 - 0x60)};
+    if (b0 == 0xEF && b1 == 0xBD && b2 >= 0x80 && b2 <= 0x9E)
+        return WideCharacter{3, static_cast<char>(b2 - 0x20)};
+    return std::nullopt;
+}
+
+// Drops blanks and folds what an input method or a paste brings in into
+// ASCII. Stops at the first character that can't belong to a number, since
+// the scan would stop there anyway.
 std::string NormalizeForScan(std::string_view text)
 {
     std::string out;
@@ -32,27 +71,12 @@ std::string NormalizeForScan(std::string_view text)
             ++i;
             continue;
         }
-        if (i + 3 > text.size())
+        const std::optional<WideCharacter> wide = ReadWideCharacter(text.substr(i));
+        if (!wide)
             break;
-        const auto b1 = static_cast<unsigned char>(text[i + 1]);
-        const auto b2 = static_cast<unsigned char>(text[i + 2]);
-        if (byte == 0xE3 && b1 == 0x80 && b2 == 0x80) {  // U+3000 ideographic space
-            i += 3;
-            continue;
-        }
-        if (byte != 0xEF || b1 != 0xBC)
-            break;
-        if (b2 >= 0x90 && b2 <= 0x99)  // U+FF10..U+FF19 full-width digits
-            out.push_back(static_cast<char>('0' + (b2 - 0x90)));
-        else if (b2 == 0x8B)  // U+FF0B full-width plus
-            out.push_back('+');
-        else if (b2 == 0x8D)  // U+FF0D full-width minus
-            out.push_back('-');
-        else if (b2 == 0x8E)  // U+FF0E full-width full stop
-            out.push_back('.');
-        else
-            break;
-        i += 3;
+        if (wide->ascii != kDropped)
+            out.push_back(wide->ascii);
+        i += wide->length;
     }
     return out;
 }

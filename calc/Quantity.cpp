@@ -31,8 +31,6 @@ std::string_view QuantityKey(Quantity quantity)
         return "output-capacitance";
     case Quantity::Rmo:
         return "rmo";
-    case Quantity::PeakLimitResistor:
-        return "rpk1";
     case Quantity::Efficiency:
         return "efficiency";
     }

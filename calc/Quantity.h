@@ -21,7 +21,6 @@ enum class Quantity {
     Rset,
     OutputCapacitance,
     Rmo,
-    PeakLimitResistor,
     Efficiency,
 };
 

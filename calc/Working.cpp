@@ -70,7 +70,7 @@ std::string FaultReasonFor(const WindowDescription& window, const Formula& formu
                            const FieldTexts& texts)
 {
     if (fault.node < 0) {
-        return fault.kind == FaultKind::Overflow ? "结果超出了双精度数的范围，写成文本后无法再读回。"
+        return fault.kind == FaultKind::Overflow ? "结果溢出：它的文本超出了双精度数的范围，无法再读回。"
                                                  : "无效运算。";
     }
     const FormulaNode& node = formula.nodes()[static_cast<std::size_t>(fault.node)];
@@ -81,7 +81,7 @@ std::string FaultReasonFor(const WindowDescription& window, const Formula& formu
         return "除数为零。请检查输入是否为空或为 0。";
     case FaultKind::Overflow:
         if (node.operation == Operation::Field)
-            return FieldLabel(window, node.field) + "的数值超出了双精度数的范围。";
+            return FieldLabel(window, node.field) + "的数值溢出，超出了双精度数的范围。";
         return "数值溢出，超出了双精度数的范围。";
     case FaultKind::Invalid:
         if (node.operation == Operation::Divide)
@@ -240,7 +240,7 @@ std::string StepWorkingText(const StepWorking& step)
         if (reference.text)
             text += StandardLines(reference.standard, *reference.text, reference.unit, "    ");
         else
-            text += "    无法计算：" + reference.failure + "窗口自己的结果不受影响。\n";
+            text += "    无法计算：" + reference.failure + (step.text ? "窗口自己的结果不受影响。" : "") + "\n";
     }
     return text;
 }
@@ -256,7 +256,9 @@ std::string ComputeWorkingText(const WindowDescription& window, const ComputeWor
                             (step.reference && step.reference->working.roundsThroughText);
     }
     const std::size_t ran = working.steps.size();
-    if (working.fault && ran < window.steps.size())
+    if (working.fault && ran + 1 == window.steps.size())
+        text += "第 " + std::to_string(ran + 1) + " 步没有运行，它的结果保持原来的文本。\n";
+    else if (working.fault && ran < window.steps.size())
         text += "第 " + std::to_string(ran + 1) + " 至 " + std::to_string(window.steps.size()) +
                 " 步没有运行，它们的结果保持原来的文本。\n";
     if (roundsThroughText)

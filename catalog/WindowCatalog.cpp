@@ -14,7 +14,7 @@ constexpr std::array kWindows = {
     &kMainPowerComponentsWindow, &kSenseResistorWindow,  &kPeakLimitDividerWindow,
     &kFeedForwardWindow,         &kMultiplierInputWindow, &kMultiplierBiasWindow,
     &kCurrentLoopWindow,         &kVoltageLoopWindow,    &kTimingResistorWindow,
-    &kTimingCapacitorWindow,
+    &kTimingCapacitorWindow,     &kComponentStressWindow,
 };
 
 }  // namespace

@@ -7,7 +7,8 @@ namespace zentrova {
 
 struct WindowDescription;
 
-// Every calculation window, in the order of the main window's buttons.
+// Every calculation window: those of the main window's buttons in their
+// order, then the component stress window that its context menu opens.
 std::span<const WindowDescription* const> CalculationWindows();
 
 // nullptr when no calculation window has that name.

@@ -3,6 +3,7 @@
 #include "JsonText.h"
 #include "DesignMode.h"
 #include "ExplainOutput.h"
+#include "LineText.h"
 #include "calc/ComputeAction.h"
 #include "calc/FieldTexts.h"
 #include "catalog/WindowCatalog.h"
@@ -29,7 +30,8 @@ constexpr std::string_view kUsage =
     "value where the window's formula departs from it.\n"
     "--design computes every window from a design file's texts and prints them\n"
     "all, or writes the design's report.\n"
-    "Exit status: 0 computed, 2 bad usage, 3 an arithmetic fault stopped a step.\n";
+    "Exit status: 0 computed, 1 the results could not be written, 2 bad usage,\n"
+    "3 an arithmetic fault stopped a step.\n";
 
 int UsageError(std::string& err, std::string_view message)
 {
@@ -66,7 +68,7 @@ void ListFields(const WindowDescription& window, std::string& out)
 void PrintPlain(const WindowDescription& window, const FieldTexts& texts, std::string& out)
 {
     for (const FieldDescription& field : window.fields)
-        out += std::string(field.control) + "=" + texts.Get(field.control) + "\n";
+        out += std::string(field.control) + "=" + LineText(texts.Get(field.control)) + "\n";
 }
 
 void PrintJson(const WindowDescription& window, const FieldTexts& texts, const std::optional<ComputeFault>& fault,
@@ -137,7 +139,8 @@ int RunCalcCli(const std::vector<std::string>& args, std::string& out, std::stri
         } else if (windowName && arg.find('=') != std::string::npos) {
             assignments.push_back(arg);
         } else {
-            return UsageError(err, "unexpected argument '" + arg + "' (expected WINDOW or CONTROL=TEXT; see --help)");
+            return UsageError(err, "unexpected argument " + QuotedArgument(arg) +
+                                       " (expected WINDOW or CONTROL=TEXT; see --help)");
         }
     }
 
@@ -162,7 +165,7 @@ int RunCalcCli(const std::vector<std::string>& args, std::string& out, std::stri
 
     const WindowDescription* window = FindCalculationWindow(*windowName);
     if (!window)
-        return UsageError(err, "unknown window '" + std::string(*windowName) + "' (see --list)");
+        return UsageError(err, "unknown window " + QuotedArgument(*windowName) + " (see --list)");
 
     if (listFields) {
         if (json || explain || !assignments.empty())
@@ -176,8 +179,8 @@ int RunCalcCli(const std::vector<std::string>& args, std::string& out, std::stri
         const std::size_t equals = assignment.find('=');
         const std::string_view control = assignment.substr(0, equals);
         if (!window->FindField(control)) {
-            return UsageError(err, "window " + std::string(window->name) + " has no field '" + std::string(control) +
-                                       "' (see " + std::string(window->name) + " --fields)");
+            return UsageError(err, "window " + std::string(window->name) + " has no field " + QuotedArgument(control) +
+                                       " (see " + std::string(window->name) + " --fields)");
         }
         texts.Set(control, std::string(assignment.substr(equals + 1)));
     }

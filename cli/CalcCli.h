@@ -7,6 +7,7 @@ namespace zentrova {
 
 // Exit statuses of zentrova-calc.
 inline constexpr int kExitOk = 0;
+inline constexpr int kExitOutput = 1;  // the output could not be written
 inline constexpr int kExitUsage = 2;
 inline constexpr int kExitFault = 3;
 

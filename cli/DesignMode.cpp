@@ -2,6 +2,7 @@
 
 #include "CalcCli.h"
 #include "JsonText.h"
+#include "LineText.h"
 #include "ReportOutput.h"
 #include "calc/ComputeAction.h"
 #include "calc/WindowDescription.h"
@@ -46,7 +47,7 @@ void PrintPlain(const std::vector<WindowRun>& runs, std::string& out)
         out += (first ? "[" : "\n[") + std::string(window.name) + "] " + std::string(window.caption) + "\n";
         first = false;
         for (const FieldDescription& field : window.fields)
-            out += std::string(field.control) + "=" + run.texts.Get(field.control) + "\n";
+            out += std::string(field.control) + "=" + LineText(run.texts.Get(field.control)) + "\n";
     }
 }
 
@@ -93,24 +94,52 @@ bool ReportFaults(const std::vector<WindowRun>& runs, std::string& err)
     return faulted;
 }
 
+bool EndsWithIgnoringCase(std::string_view text, std::string_view suffix)
+{
+    if (text.size() < suffix.size())
+        return false;
+    const std::string_view end = text.substr(text.size() - suffix.size());
+    for (std::size_t i = 0; i < end.size(); ++i) {
+        const char c = end[i] >= 'A' && end[i] <= 'Z' ? static_cast<char>(end[i] - 'A' + 'a') : end[i];
+        if (c != suffix[i])
+            return false;
+    }
+    return true;
+}
+
 }  // namespace
+
+bool IsReportPath(std::string_view path)
+{
+    return EndsWithIgnoringCase(path, ".pdf") || EndsWithIgnoringCase(path, ".html");
+}
 
 int RunDesignMode(std::string_view file, bool json, std::optional<std::string_view> report, std::string& out,
                   std::string& err)
 {
+    if (report && !ReportAvailable()) {
+        err += std::string(kProgram) +
+               "--report is not available: this zentrova-calc was built without the Qt libraries "
+               "(ZENTROVA_BUILD_GUI=OFF)\n";
+        return kExitUsage;
+    }
+    if (report && !IsReportPath(*report)) {
+        err += std::string(kProgram) + "--report writes a .pdf or an .html file, not " + QuotedArgument(*report) + "\n";
+        return kExitUsage;
+    }
     std::variant<Design, DesignProblem> opened = OpenDesignFile(std::filesystem::path(std::string(file)));
     if (const auto* problem = std::get_if<DesignProblem>(&opened)) {
-        err += std::string(kProgram) + DesignProblemEnglish(file, *problem) + "\n";
+        err += std::string(kProgram) + DesignProblemEnglish(LineText(file), *problem) + "\n";
         return kExitUsage;
     }
     const Design& design = std::get<Design>(opened);
     for (const std::string& skipped : design.skipped)
-        err += std::string(kProgram) + "skipped " + skipped + ": no such window or field in this release\n";
+        err += std::string(kProgram) + "skipped " + LineText(skipped) + ": no such window or field in this release\n";
 
     if (report) {
         if (std::optional<std::string> failure = WriteReportFile(design, file, *report)) {
             err += std::string(kProgram) + *failure + "\n";
-            return kExitUsage;
+            return kExitOutput;
         }
         return kExitOk;
     }

@@ -2,9 +2,14 @@
 
 namespace zentrova {
 
+bool ReportAvailable()
+{
+    return false;
+}
+
 std::optional<std::string> WriteReportFile(const Design&, std::string_view, std::string_view)
 {
-    return "--report is not available: this zentrova-calc was built without the Qt libraries (ZENTROVA_BUILD_GUI=OFF)";
+    return "no report in a build without the GUI";
 }
 
 }  // namespace zentrova

@@ -10,5 +10,7 @@ extern const WindowDescription kMainPowerComponentsWindow;
 extern const WindowDescription kSenseResistorWindow;
 // XL: Rpk2 of the peak-current-limit divider at PKLMT.
 extern const WindowDescription kPeakLimitDividerWindow;
+// yl: the stresses that pick the MOSFET, the diode and the output capacitor.
+extern const WindowDescription kComponentStressWindow;
 
 }  // namespace zentrova

@@ -2,14 +2,9 @@
 # Regenerate resources/schematic.svg from make_schematic.py and render it to
 # resources/schematic.jpg (691 x 630 px, JPEG quality 92).
 #
-# Needs these Debian packages (installed below with apt-get when missing):
-#   python3             - runs the generator (standard library only)
-#   librsvg2-bin        - rsvg-convert, SVG -> PNG
-#   imagemagick         - convert, PNG -> JPEG
-#   fonts-dejavu-core   - Latin text (DejaVu Sans)
-#   fonts-arphic-uming  - Chinese text (AR PL UMing CN)
-#   fonts-noto-cjk      - Chinese text fallback (Noto Sans CJK SC), optional
-#   fontconfig          - fc-list / fc-cache
+# Installs what it needs when missing: python3 runs the generator (standard
+# library only), rsvg-convert (librsvg2-bin) renders the SVG, ImageMagick
+# makes the JPEG, DejaVu and AR PL UMing give the Latin and Chinese text.
 set -eu
 
 HERE=$(cd "$(dirname "$0")" && pwd)
@@ -19,35 +14,8 @@ WIDTH=691
 HEIGHT=630
 QUALITY=92
 
-if [ "$(id -u)" -eq 0 ]; then SUDO=""; else SUDO="sudo"; fi
-
-apt_updated=no
-need_pkg() {  # need_pkg PACKAGE [optional]
-    if dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed"; then
-        return 0
-    fi
-    echo "render_schematic: installing Debian package $1" >&2
-    if [ "$apt_updated" = no ]; then
-        $SUDO apt-get update -q >/dev/null || true
-        apt_updated=yes
-    fi
-    if ! DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -q --no-install-recommends "$1" >/dev/null; then
-        if [ "${2:-}" = optional ]; then
-            echo "render_schematic: $1 not available, continuing without it" >&2
-        else
-            echo "render_schematic: cannot install $1" >&2
-            exit 1
-        fi
-    fi
-}
-
-need_pkg python3
-need_pkg librsvg2-bin
-need_pkg imagemagick
-need_pkg fontconfig
-need_pkg fonts-dejavu-core
-need_pkg fonts-arphic-uming
-need_pkg fonts-noto-cjk optional
+"$HERE/../scripts/install-packages.sh" python3 librsvg2-bin imagemagick fontconfig fonts-dejavu-core \
+    fonts-arphic-uming
 
 if ! fc-list : family | grep -q "AR PL UMing"; then
     fc-cache -f >/dev/null 2>&1 || true

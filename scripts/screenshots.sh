@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Renders the README's screenshots under a virtual X server: the main window
-# with gl and dybch computed, and the two diagram windows.
+# with gl and dybch computed, the two diagram windows, and dybch computed with
+# its working panel. `scripts/screenshots.sh working` renders only the named ones.
 # Needs: xvfb openbox xdotool x11-apps imagemagick (apt-get).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -26,7 +27,17 @@ shoot() {  # shoot NAME WIDTHxHEIGHT
   done
   # Menu buttons are 24 px apart; row k is the k-th button from the top.
   press() { DISPLAY=$display xdotool mousemove $((X + 80)) $((Y + 4 + 24 * $1)) click 1; sleep 1.5; }
-  if [[ $1 == windows ]]; then
+  if [[ $1 == working ]]; then
+    # The menu at the top left: dybch opens beside it, its panel below dybch.
+    DISPLAY=$display xdotool windowmove "$w" 0 0
+    sleep 0.5
+    eval "$(DISPLAY=$display xdotool getwindowgeometry --shell "$w")"
+    press 7
+    DISPLAY=$display xdotool search --name '电压补偿环计算算' windowactivate --sync
+    DISPLAY=$display xdotool key --delay 50 Tab space
+    sleep 0.5
+    DISPLAY=$display xdotool key F1
+  elif [[ $1 == windows ]]; then
     press 0
     DISPLAY=$display xdotool key --delay 50 Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab space
     press 7
@@ -41,7 +52,17 @@ shoot() {  # shoot NAME WIDTHxHEIGHT
   kill $app $wm $xvfb 2>/dev/null || true
 }
 
-shoot windows 1280x900
-shoot diagrams 1500x700
-convert "$out/windows.png" -crop 700x685+540+215 +repage "$out/windows.png"
-convert "$out/diagrams.png" -resize 1200x "$out/diagrams.png"
+wanted=("${@:-windows diagrams working}")
+wants() { [[ " ${wanted[*]} " == *" $1 "* ]]; }
+if wants windows; then
+  shoot windows 1280x900
+  convert "$out/windows.png" -crop 700x685+540+215 +repage "$out/windows.png"
+fi
+if wants diagrams; then
+  shoot diagrams 1500x700
+  convert "$out/diagrams.png" -resize 1200x "$out/diagrams.png"
+fi
+if wants working; then
+  shoot working 1280x900
+  convert "$out/working.png" -trim +repage "$out/working.png"
+fi

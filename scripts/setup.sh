@@ -8,7 +8,7 @@ packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-qpa-plugins libgl-dev
   libgtest-dev nlohmann-json3-dev poppler-utils
-  fonts-arphic-uming fonts-dejavu-core fontconfig
+  fonts-arphic-uming fonts-dejavu-core fonts-liberation fontconfig
   locales
 )
 

@@ -70,6 +70,52 @@ TEST(CalcCli, JsonWithoutFaultAndEscapedTexts)
     EXPECT_EQ(JsonString("功率"), "\"功率\"");
 }
 
+// Bytes that are no UTF-8 become U+FFFD each, a lone surrogate's encoding
+// included: JSON text must be valid UTF-8.
+TEST(JsonString, ReplacesWhatIsNotUtf8)
+{
+    const std::string replacement = "\xEF\xBF\xBD";
+    EXPECT_EQ(JsonString("\xED\xA0\x80"), "\"" + replacement + replacement + replacement + "\"");
+    EXPECT_EQ(JsonString("a\xC0\xAF"), "\"a" + replacement + replacement + "\"");
+    EXPECT_EQ(JsonString("\xF0\x9F\x98\x80"), "\"\xF0\x9F\x98\x80\"");
+    EXPECT_EQ(JsonString("\x7F"), "\"\\u007f\"");
+}
+
+TEST(CalcCli, ExplainPrintsTheWorkingAfterTheFields)
+{
+    const CliRun run = RunCli({"--explain", "xldz"});
+    EXPECT_EQ(run.status, kExitOk);
+    EXPECT_EQ(run.out,
+              "Text1=980\nText2=100\nText3=400\nText4=0.245\n\n"
+              "第 1 步：限流电阻(R)（Text4）\n"
+              "  电流检测电阻 Rs = L·fs ÷ Vout。\n"
+              "  Rs = ((L × fs) ÷ Vout) ÷ 1000\n"
+              "      = ((980 × 100) ÷ 400) ÷ 1000\n"
+              "      = 0.245 Ω\n"
+              "  E96 标准值：最接近 0.243 Ω（-0.82 %）；较小 0.243 Ω（-0.82 %）；较大 0.249 Ω（+1.63 %）\n"
+              "  E24 标准值：最接近 0.24 Ω（-2.04 %）；较小 0.24 Ω（-2.04 %）；较大 0.27 Ω（+10.20 %）\n");
+}
+
+TEST(CalcCli, JsonExplainAddsTheSteps)
+{
+    const CliRun run = RunCli({"--json", "--explain", "gl"});
+    EXPECT_EQ(run.status, kExitOk);
+    EXPECT_EQ(run.out.rfind("{\"window\": \"gl\", \"fields\": {", 0), 0u);
+    EXPECT_NE(run.out.find("\"fault\": null, \"steps\": [{\"step\": 1, \"target\": \"Text6\", \"symbol\": \"IL,pk\""),
+              std::string::npos)
+        << run.out;
+    EXPECT_NE(run.out.find("\"formula\": \"(Pout × 1.414) ÷ Vin,min\", \"values\": \"(250 × 1.414) ÷ 80\", "
+                           "\"text\": \"4.41875\", \"unit\": \"A\""),
+              std::string::npos);
+    // 180.35 µH: E12 180 (−0.19 %), as a number in µH.
+    EXPECT_NE(run.out.find("\"part\": \"inductor\", \"standard\": {\"E12\": {\"nearest\": 180, \"lower\": 180, "
+                           "\"higher\": 220, \"deviation_percent\": -0.19"),
+              std::string::npos);
+    EXPECT_NE(run.out.find("\"reference\": {\"symbol\": \"L\""), std::string::npos);
+    EXPECT_EQ(run.out.substr(run.out.size() - 3), "]}\n");
+    EXPECT_EQ(run.out.find('\n'), run.out.size() - 1) << "one line";
+}
+
 TEST(CalcCli, ListsWindowsAndFields)
 {
     const CliRun list = RunCli({"--list"});
@@ -82,13 +128,13 @@ TEST(CalcCli, ListsWindowsAndFields)
     EXPECT_NE(fields.out.find("Text10\t所需要电容（uF）\toutput\t\n"), std::string::npos);
 }
 
-TEST(CalcCli, ListsAllTenCalculationWindows)
+TEST(CalcCli, ListsEveryCalculationWindow)
 {
     const CliRun list = RunCli({"--list"});
     EXPECT_EQ(list.out,
               "gl\t功率元件\nxldz\t限流电阻\nXL\t限流设置 \nqkcf\t前馈乘方\nqkcfq\t前馈乘法器\n"
               "fxxpz\t非线性偏置\ndlbch\t电流补偿环计算\ndybch\t电压补偿环计算算\nzddsdz\tForm1\n"
-              "zddsdr\t振荡定时电容\n");
+              "zddsdr\t振荡定时电容\nyl\t器件应力计算\n");
 }
 
 struct WindowLineCase {
@@ -117,7 +163,12 @@ INSTANTIATE_TEST_SUITE_P(
                       WindowLineCase{"negative_root", {"--json", "dybch", "Text5=-91"},
                                      "\"fault\": {\"step\": 3, \"target\": \"Text8\", \"kind\": \"invalid\"}",
                                      kExitFault},
-                      WindowLineCase{"peak_limit", {"XL", "Text1=7.5"}, "Text2=1.15384615384615\n", kExitOk}),
+                      WindowLineCase{"peak_limit", {"XL", "Text1=7.5"}, "Text2=1.15384615384615\n", kExitOk},
+                      WindowLineCase{"component_stress", {"yl"}, "Text15=1.48567851161712\nText16=2.7051592797784\n",
+                                     kExitOk},
+                      WindowLineCase{"component_stress_fault", {"--json", "yl", "Text9=400"},
+                                     "\"fault\": {\"step\": 8, \"target\": \"Text17\", \"kind\": \"division-by-zero\"}",
+                                     kExitFault}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct UsageCase {

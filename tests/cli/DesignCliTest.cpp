@@ -151,8 +151,12 @@ TEST_F(DesignCli, WritesTheReportAsHtmlOrPdfWithoutADisplay)
     file.read(magic, 4);
     EXPECT_STREQ(magic, "%PDF");
 
-    EXPECT_EQ(Run({"--design", design, "--report", (dir_ / "board.txt").string()}), kExitUsage);
-    EXPECT_EQ(err_, "zentrova-calc: --report writes a .pdf or an .html file, not " + (dir_ / "board.txt").string() + "\n");
+    EXPECT_EQ(Run({"--design", design, "--report", "board.txt"}), kExitUsage);
+    EXPECT_EQ(err_, "zentrova-calc: --report writes a .pdf or an .html file, not 'board.txt'\n");
+    // A report that cannot be written is lost output.
+    EXPECT_EQ(Run({"--design", design, "--report", (dir_ / "missing" / "board.pdf").string()}), kExitOutput);
+    EXPECT_TRUE(err_.starts_with("zentrova-calc: 无法写入报告 “" + (dir_ / "missing" / "board.pdf").string() + "”："))
+        << err_;
 }
 #else
 TEST_F(DesignCli, ReportIsNotAvailableWithoutTheGui)

@@ -5,9 +5,10 @@
 #include <bit>
 #include <cmath>
 #include <cstdint>
-#include <random>
 #include <limits>
+#include <random>
 #include <string>
+#include <string_view>
 
 namespace zentrova {
 namespace {
@@ -73,6 +74,41 @@ INSTANTIATE_TEST_SUITE_P(
         ParseCase{"nul_ends_scan", std::string("6\0" "5", 3), 6.0}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// What a Chinese input method types in full-width mode or in Chinese
+// punctuation mode, and the spaces that text pasted from web pages and
+// spreadsheets carries.
+INSTANTIATE_TEST_SUITE_P(
+    InputMethodAndPaste, ParseFieldValueTest,
+    ::testing::Values(
+        // 1.5 x 10^-3
+        ParseCase{"fullwidth_exponent", "１．５ｅ－３", 0.0015},
+        ParseCase{"fullwidth_exponent_upper", "２Ｅ＋３", 2000.0},
+        ParseCase{"fullwidth_exponent_d", "２．５Ｄ２", 250.0},
+        // 1F hexadecimal = 16 + 15
+        ParseCase{"fullwidth_hex", "＆Ｈ１Ｆ", 31.0}, ParseCase{"fullwidth_hex_lower", "＆ｈｆｆ", 255.0},
+        // 17 octal = 8 + 7
+        ParseCase{"fullwidth_octal", "＆Ｏ１７", 15.0},
+        ParseCase{"fullwidth_unit_suffix", "３．９Ｖ", 3.9}, ParseCase{"fullwidth_comma_ends", "１，５", 1.0},
+        ParseCase{"fullwidth_tilde_ends", "5～1", 5.0},
+        ParseCase{"above_fullwidth_block_ends", "5\xEF\xBD\x9F" "1", 5.0},
+        ParseCase{"below_fullwidth_block_ends", "5\xEF\xBC\x80" "1", 5.0},
+        ParseCase{"ideographic_full_stop", "1。5", 1.5}, ParseCase{"second_full_stop_ends", "1。5。3", 1.5},
+        ParseCase{"fullwidth_with_full_stop", "１２。５", 12.5}, ParseCase{"leading_full_stop", "。25", 0.25},
+        ParseCase{"nbsp_thousands", "40\xC2\xA0" "000", 40000.0}, ParseCase{"leading_nbsp", "\xC2\xA0" "7", 7.0},
+        ParseCase{"en_space", "1\xE2\x80\x82" "2", 12.0}, ParseCase{"em_space", "1\xE2\x80\x83" "2", 12.0},
+        ParseCase{"figure_space", "1\xE2\x80\x87" "000", 1000.0},
+        ParseCase{"thin_space", "2\xE2\x80\x89" "500.5", 2500.5},
+        ParseCase{"hair_space", "1\xE2\x80\x8A" "2", 12.0},
+        ParseCase{"zero_width_space", "-\xE2\x80\x8B" "8", -8.0},
+        ParseCase{"narrow_nbsp", "1\xE2\x80\xAF" "234", 1234.0},
+        ParseCase{"byte_order_mark", "\xEF\xBB\xBF" "3.5", 3.5},
+        ParseCase{"spaces_inside_exponent", "１ｅ\xE3\x80\x80－\xC2\xA0" "２", 0.01},
+        ParseCase{"zero_width_non_joiner_ends", "1\xE2\x80\x8C" "2", 1.0},
+        ParseCase{"em_quad_ends", "1\xE2\x80\x81" "2", 1.0}, ParseCase{"cut_nbsp", "7\xC2", 7.0},
+        ParseCase{"carriage_return_ends", "4\r2", 4.0}, ParseCase{"vertical_tab_ends", "4\v2", 4.0},
+        ParseCase{"form_feed_ends", "4\f2", 4.0}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 TEST(ParseFieldValueLongTexts, AMegabyteOfDigitsOverflowsAndItsFractionIsExact)
 {
     EXPECT_EQ(ParseFieldValue(std::string(1'000'000, '9')), kInf);
@@ -86,11 +122,40 @@ TEST(ParseFieldValueLongTexts, AMegabyteOfDigitsOverflowsAndItsFractionIsExact)
 namespace zentrova {
 namespace {
 
-// A leading ideographic space changes no value but sends the text through
-// the blank-removing path: both paths must agree on every text.
-TEST(ParseFieldValuePaths, PlainTextsReadAsAfterBlankRemoval)
+// The text as an input method in full-width mode types it: every printable
+// ASCII character in its full-width form, the space as U+3000, the point
+// as "．" or "。" in turn.
+std::string FullWidth(std::string_view text)
+{
+    std::string out;
+    bool ideographicStop = false;
+    for (char c : text) {
+        if (c == ' ') {
+            out += "\xE3\x80\x80";
+        } else if (c == '.') {
+            out += ideographicStop ? "。" : "．";
+            ideographicStop = !ideographicStop;
+        } else if (c > ' ' && c <= '~') {
+            const char32_t wide = U'\uFF01' + static_cast<char32_t>(c - '!');
+            out.push_back(static_cast<char>(0xE0 | (wide >> 12)));
+            out.push_back(static_cast<char>(0x80 | ((wide >> 6) & 0x3F)));
+            out.push_back(static_cast<char>(0x80 | (wide & 0x3F)));
+        } else {
+            out.push_back(c);
+        }
+    }
+    return out;
+}
+
+// Any blank in front changes no value but sends the text through the
+// folding path, and so does writing it in full-width forms: both paths must
+// agree on every text.
+TEST(ParseFieldValuePaths, PlainTextsReadAsAfterFolding)
 {
     constexpr std::string_view kAlphabet = "0123456789..--++eEdD&Hho x9\t";
+    constexpr std::string_view kBlanks[] = {"\xE3\x80\x80", "\xC2\xA0", "\xE2\x80\x82", "\xE2\x80\x83",
+                                            "\xE2\x80\x89", "\xE2\x80\x8A", "\xE2\x80\x8B", "\xE2\x80\xAF",
+                                            "\xEF\xBB\xBF"};
     std::mt19937 random(20261210);
     std::uniform_int_distribution<std::size_t> length(0, 12);
     std::uniform_int_distribution<std::size_t> pick(0, kAlphabet.size() - 1);
@@ -98,9 +163,11 @@ TEST(ParseFieldValuePaths, PlainTextsReadAsAfterBlankRemoval)
         std::string text;
         for (std::size_t k = length(random); k > 0; --k)
             text.push_back(kAlphabet[pick(random)]);
-        const double plain = ParseFieldValue(text);
-        const double normalized = ParseFieldValue("\xE3\x80\x80" + text);
-        ASSERT_EQ(std::bit_cast<std::uint64_t>(plain), std::bit_cast<std::uint64_t>(normalized)) << "«" << text << "»";
+        const std::uint64_t plain = std::bit_cast<std::uint64_t>(ParseFieldValue(text));
+        const std::string blankFirst = std::string(kBlanks[i % std::size(kBlanks)]) + text;
+        ASSERT_EQ(plain, std::bit_cast<std::uint64_t>(ParseFieldValue(blankFirst))) << "«" << blankFirst << "»";
+        const std::string wide = FullWidth(text);
+        ASSERT_EQ(plain, std::bit_cast<std::uint64_t>(ParseFieldValue(wide))) << "«" << wide << "»";
     }
 }
 

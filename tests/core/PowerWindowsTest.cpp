@@ -84,6 +84,48 @@ INSTANTIATE_TEST_SUITE_P(
                       WindowCase{"negative", {{"Text1", "-10"}}, {{"Text2", "-1.53846153846154"}}}),
     [](const auto& info) { return std::string(info.param.name); });
 
+class ComponentStressTest : public ::testing::TestWithParam<WindowCase> {};
+
+TEST_P(ComponentStressTest, Computes) { ExpectWindowCase("yl", GetParam()); }
+
+// Worked out independently from the classical formulas (√2 and π as the
+// nearest doubles, each result rounded to its 15 displayed digits where a
+// later result reads it back).
+const Assignments kStressInitialResults = {
+    {"Text10", "3.28947368421053"}, {"Text11", "5.05770372222916"}, {"Text12", "2.86753752882726"},
+    {"Text13", "1.61178957679992"}, {"Text14", "0.625"},            {"Text15", "1.48567851161712"},
+    {"Text16", "2.7051592797784"},  {"Text17", "142.857142857143"}};
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ComponentStressTest,
+    ::testing::Values(
+        // Iin 3.2895 A, IL,pk 5.058 A, IQ 2.868 A, ID 1.612 A, IC 1.486 A, 2.705 W, 142.9 µF.
+        WindowCase{"initial_texts", {}, kStressInitialResults},
+        WindowCase{"another_design",
+                   {{"Text1", "300"}, {"Text3", "90"}, {"Text6", "680"}},
+                   {{"Text10", "3.50877192982456"}, {"Text11", "5.60023535494352"}, {"Text12", "2.99770119199317"},
+                    {"Text13", "1.82353174336162"}, {"Text14", "0.75"}, {"Text15", "1.66215763965018"},
+                    {"Text16", "3.07787011388119"}, {"Text17", "171.428571428571"}}},
+        WindowCase{"high_line",
+                   {{"Text3", "265"}, {"Text4", "390"}},
+                   {{"Text10", "0.99304865938431"}, {"Text11", "1.47757482670104"}, {"Text12", "0.426350853063534"},
+                    {"Text13", "0.896867097176038"}, {"Text14", "0.641025641025641"}, {"Text15", "0.62726128331393"},
+                    {"Text16", "0.246536409976244"}, {"Text17", "161.030595813205"}}},
+        WindowCase{"zero_efficiency", {{"Text2", "0"}}, {{"Text10", ""}, {"Text17", ""}}, 1},
+        WindowCase{"zero_output_voltage", {{"Text4", "0"}}, {{"Text10", "3.28947368421053"}, {"Text11", ""}}, 2},
+        // Vout² equal to Vhold²: everything but the hold-up capacitance.
+        WindowCase{"hold_voltage_equals_output",
+                   {{"Text9", "400"}},
+                   {{"Text10", "3.28947368421053"}, {"Text16", "2.7051592797784"}, {"Text17", ""}},
+                   8},
+        // The line peak above Vout·3π/(8√2): the MOSFET's root is negative.
+        WindowCase{"negative_root",
+                   {{"Text3", "400"}},
+                   {{"Text10", "0.657894736842105"}, {"Text11", "-0.241169215797827"}, {"Text12", ""}, {"Text13", ""}},
+                   3,
+                   FaultKind::Invalid}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 TEST(MainPowerComponents, ComputingTwiceWritesTheSameTexts)
 {
     const WindowDescription& gl = *FindCalculationWindow("gl");

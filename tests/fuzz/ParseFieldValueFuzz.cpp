@@ -11,10 +11,12 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 // Any bytes at all are a field text: ParseFieldValue must return, never give
 // NaN, ignore blanks and full-width forms, and agree with std::from_chars on
-// the plain decimal and radix forms.
+// the plain decimal and radix forms that a model of the folding makes of the
+// text.
 namespace {
 
 using zentrova::ParseFieldValue;
@@ -33,7 +35,11 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 // any other byte never cuts a character in two.
 bool StartsCharacter(char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }
 
-constexpr std::string_view kBlanks[] = {" ", "\t", "\n", "\xE3\x80\x80"};
+constexpr std::string_view kBlanks[] = {
+    " ", "\t", "\n", "\xC2\xA0", "\xE2\x80\x82", "\xE2\x80\x83", "\xE2\x80\x84", "\xE2\x80\x85",
+    "\xE2\x80\x86", "\xE2\x80\x87", "\xE2\x80\x88", "\xE2\x80\x89", "\xE2\x80\x8A", "\xE2\x80\x8B",
+    "\xE2\x80\xAF", "\xE3\x80\x80", "\xEF\xBB\xBF",
+};
 
 // The text with a blank before every character and one at the end; the
 // bytes themselves choose which blank goes where.
@@ -51,36 +57,88 @@ std::string WithBlanksBetweenCharacters(std::string_view text)
     return out;
 }
 
-// The text as an input method in full-width mode types it.
+void AppendUtf8(std::string& out, char32_t c)
+{
+    if (c < 0x80) {
+        out.push_back(static_cast<char>(c));
+    } else if (c < 0x800) {
+        out.push_back(static_cast<char>(0xC0 | (c >> 6)));
+        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    } else {
+        out.push_back(static_cast<char>(0xE0 | (c >> 12)));
+        out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    }
+}
+
+// The text as an input method in full-width mode types it: every printable
+// ASCII character as its form in U+FF01..U+FF5E, the point either as that
+// or as the ideographic full stop, as the bytes choose.
 std::string WithFullWidthForms(std::string_view text)
 {
     std::string out;
+    unsigned pick = 0;
     for (char c : text) {
-        if (IsDigit(c)) {
-            out += "\xEF\xBC";
-            out.push_back(static_cast<char>(0x90 + (c - '0')));
-        } else if (c == '+') {
-            out += "\xEF\xBC\x8B";
-        } else if (c == '-') {
-            out += "\xEF\xBC\x8D";
-        } else if (c == '.') {
-            out += "\xEF\xBC\x8E";
-        } else {
+        pick = pick * 3 + static_cast<unsigned char>(c);
+        if (c == '.' && pick % 2 == 0)
+            AppendUtf8(out, U'\u3002');
+        else if (c >= '!' && c <= '~')
+            AppendUtf8(out, U'\uFF01' + static_cast<char32_t>(c - '!'));
+        else
             out.push_back(c);
-        }
     }
     return out;
 }
 
-// The text without its ASCII blanks when it is ASCII only.
-std::optional<std::string> PlainAscii(std::string_view text)
+// The code point of the well-formed UTF-8 sequence at the start of `rest`
+// and its length; nothing for a malformed, overlong or cut one.
+std::optional<std::pair<char32_t, std::size_t>> DecodeUtf8(std::string_view rest)
+{
+    const auto lead = static_cast<unsigned char>(rest[0]);
+    const std::size_t length = lead < 0x80 ? 1 : lead < 0xC0 ? 0 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : lead < 0xF8 ? 4 : 0;
+    if (length == 0 || length > rest.size())
+        return std::nullopt;
+    char32_t c = length == 1 ? lead : lead & (0x7F >> length);
+    for (std::size_t k = 1; k < length; ++k) {
+        const auto byte = static_cast<unsigned char>(rest[k]);
+        if ((byte & 0xC0) != 0x80)
+            return std::nullopt;
+        c = (c << 6) | (byte & 0x3F);
+    }
+    constexpr char32_t kSmallest[] = {0, 0, 0x80, 0x800, 0x10000};
+    if (c < kSmallest[length])
+        return std::nullopt;
+    return std::pair{c, length};
+}
+
+bool IsBlank(char32_t c)
+{
+    return c == U' ' || c == U'\t' || c == U'\n' || c == U'\u00A0' || (c >= U'\u2002' && c <= U'\u200B') ||
+           c == U'\u202F' || c == U'\u3000' || c == U'\uFEFF';
+}
+
+// The text as the number's scan sees it, character by character: blanks
+// dropped, full-width forms and the ideographic full stop as ASCII, cut at
+// the first other character outside ASCII.
+std::string FoldedAscii(std::string_view text)
 {
     std::string out;
-    for (char c : text) {
-        if (static_cast<unsigned char>(c) >= 0x80)
-            return std::nullopt;
-        if (c != ' ' && c != '\t' && c != '\n')
-            out.push_back(c);
+    while (!text.empty()) {
+        const auto decoded = DecodeUtf8(text);
+        if (!decoded)
+            break;
+        const auto [c, length] = *decoded;
+        text.remove_prefix(length);
+        if (IsBlank(c))
+            continue;
+        if (c < 0x80)
+            out.push_back(static_cast<char>(c));
+        else if (c == U'\u3002')
+            out.push_back('.');
+        else if (c >= U'\uFF01' && c <= U'\uFF5E')
+            out.push_back(static_cast<char>(U'!' + (c - U'\uFF01')));
+        else
+            break;
     }
     return out;
 }
@@ -154,12 +212,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Check(SameValue(ParseFieldValue(WithBlanksBetweenCharacters(text)), value), "blanks changed the value");
     Check(SameValue(ParseFieldValue(WithFullWidthForms(text)), value), "full-width forms changed the value");
 
-    if (const std::optional<std::string> plain = PlainAscii(text)) {
-        const std::string& s = *plain;
-        if (s.size() >= 2 && s[0] == '&' && (s[1] == 'H' || s[1] == 'h' || s[1] == 'O' || s[1] == 'o'))
-            CheckRadix(s, value);
-        else
-            CheckDecimal(s, value);
-    }
+    const std::string s = FoldedAscii(text);
+    if (s.size() >= 2 && s[0] == '&' && (s[1] == 'H' || s[1] == 'h' || s[1] == 'O' || s[1] == 'o'))
+        CheckRadix(s, value);
+    else
+        CheckDecimal(s, value);
     return 0;
 }

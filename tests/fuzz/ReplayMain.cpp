@@ -39,8 +39,9 @@ bool ReadFile(const fs::path& path, std::vector<std::uint8_t>& bytes)
 }  // namespace
 
 // Every file named on the command line, and every file of a directory named
-// there, once each in name order. Names starting with "." are skipped; a
-// directory that does not exist holds no inputs yet.
+// there, once each in name order. Names starting with "." are skipped. A
+// path that does not exist fails the replay: a corpus that went missing
+// must not pass as one without inputs.
 int main(int argc, char** argv)
 {
     std::vector<fs::path> inputs;
@@ -54,8 +55,8 @@ int main(int argc, char** argv)
             }
         } else if (fs::is_regular_file(path, error)) {
             inputs.push_back(path);
-        } else if (fs::exists(path, error)) {
-            Say("not a file or directory: " + path.string() + "\n");
+        } else {
+            Say("no such file or directory: " + path.string() + "\n");
             return 2;
         }
     }

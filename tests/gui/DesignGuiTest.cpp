@@ -288,7 +288,7 @@ private Q_SLOTS:
         main_->move(main_->pos() + QPoint(150, 60));
         QWidget* gl = Open("Command1", "gl");
         QVERIFY(gl->isVisible());
-        QCOMPARE(gl->pos(), main_->frameGeometry().topRight() + QPoint(8, 0));
+        QVERIFY(!gl->frameGeometry().intersects(main_->frameGeometry()));
         QCOMPARE(Field(gl, "Text1")->text(), QStringLiteral("300"));
     }
 
@@ -348,7 +348,10 @@ private Q_SLOTS:
         QVERIFY(!main_->design().OpenPath(file));
         QCOMPARE(watchdog_->seen(), QStringList{QStringLiteral("无法打开设计文件 “%1”：%2").arg(file, reason)});
         QCOMPARE(Field(gl, "Text1")->text(), QStringLiteral("123"));
-        QCOMPARE(main_->forms().createdCount(), 1);
+        for (const zentrova::WindowDescription* window : zentrova::CalculationWindows()) {
+            if (window->name != "gl")
+                QVERIFY(!main_->forms().Find(zentrova::ToQString(window->name)));
+        }
         QVERIFY(main_->design().path().isEmpty());
         QVERIFY(main_->design().recentDesigns().isEmpty());
     }

@@ -147,8 +147,6 @@ private Q_SLOTS:
         QVERIFY(button);
         QCOMPARE(button->text(), caption);
         QCOMPARE(button->geometry(), QRect(24, top, 113, 25));
-        QVERIFY(!button->autoDefault());
-        QVERIFY(!button->isDefault());
     }
 
     void mainWindowLabels()
@@ -385,7 +383,7 @@ private Q_SLOTS:
         QCOMPARE(watchdog_->seen().size(), 1);
         QVERIFY2(watchdog_->seen().front().contains(QStringLiteral("所需要电感（uH）")),
                  qPrintable(watchdog_->seen().front()));
-        QVERIFY(watchdog_->seen().front().contains(QStringLiteral("除数为零")));
+        QVERIFY(watchdog_->seen().front().contains(QStringLiteral("除数“电感增量电流（A）”为零")));
         QCOMPARE(Field(gl, "Text6")->text(), QStringLiteral("0"));
         QCOMPARE(Field(gl, "Text7")->text(), QStringLiteral("0"));
         QCOMPARE(Field(gl, "Text8")->text(), QStringLiteral("0.569230769230769"));

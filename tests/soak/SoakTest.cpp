@@ -9,6 +9,7 @@
 #include "calc/WindowDescription.h"
 #include "support/ComputeRunCheck.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
@@ -22,6 +23,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <functional>
 #include <optional>
 #include <random>
 #include <string>
@@ -127,9 +129,11 @@ void DropOffscreenPlatformNoise(QtMsgType type, const QMessageLogContext& contex
 }
 
 // A window of the program and the menu button that opens it.
+// A window and how the engineer opens it: a menu button, or an entry of
+// the main window's right-click menu.
 struct Opened {
     QWidget* window = nullptr;
-    QPushButton* menuButton = nullptr;
+    std::function<void()> open;
 };
 
 }  // namespace
@@ -140,13 +144,21 @@ class SoakTest : public QObject {
 private:
     std::vector<Opened> OpenEveryWindowFromTheMenu(MainWindow& main)
     {
+        std::vector<std::function<void()>> openers;
+        for (QPushButton* button : main.findChildren<QPushButton*>(Qt::FindDirectChildrenOnly))
+            openers.emplace_back([button] { QTest::mouseClick(button, Qt::LeftButton); });
+        // The actions that open a window; the design actions ask for files.
+        for (QAction* action : main.actions()) {
+            if (action->objectName().startsWith(QStringLiteral("Open_")))
+                openers.emplace_back([action] { action->trigger(); });
+        }
         std::vector<Opened> opened;
-        for (QPushButton* button : main.findChildren<QPushButton*>(Qt::FindDirectChildrenOnly)) {
+        for (const std::function<void()>& open : openers) {
             main.forms().HideAll();
-            QTest::mouseClick(button, Qt::LeftButton);
+            open();
             for (QWidget* window : QApplication::topLevelWidgets()) {
                 if (window != &main && window->isVisible())
-                    opened.push_back({window, button});
+                    opened.push_back({window, open});
             }
         }
         return opened;
@@ -191,14 +203,14 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowExposed(&main));
 
         const std::vector<Opened> opened = OpenEveryWindowFromTheMenu(main);
-        std::vector<std::pair<CalculationWindow*, QPushButton*>> calculation;
+        std::vector<std::pair<CalculationWindow*, std::function<void()>>> calculation;
         for (const Opened& o : opened) {
             if (auto* window = dynamic_cast<CalculationWindow*>(o.window))
-                calculation.emplace_back(window, o.menuButton);
+                calculation.emplace_back(window, o.open);
         }
         for (const WindowDescription* description : zentrova::CalculationWindows())
             QVERIFY2(main.forms().Find(zentrova::ToQString(description->name)),
-                     "a calculation window of the catalog opens from no menu button");
+                     "a calculation window of the catalog opens from no menu button or menu entry");
         QCOMPARE(calculation.size(), zentrova::CalculationWindows().size());
         qInfo("%d windows open from the menu, %d of them calculation windows", int(opened.size()),
               int(calculation.size()));
@@ -211,10 +223,10 @@ private Q_SLOTS:
         int coreFaults = 0;
         long residentAfterFirstRound = 0;
         for (int click = 0; click < clicksPerRound * kRounds; ++click) {
-            const auto [window, menuButton] = calculation[texts.Below(calculation.size())];
+            const auto& [window, open] = calculation[texts.Below(calculation.size())];
             const WindowDescription& description = window->description();
             if (!window->isVisible())
-                QTest::mouseClick(menuButton, Qt::LeftButton);
+                open();
             QVERIFY(window->isVisible());
 
             for (const zentrova::FieldDescription& field : description.fields) {
@@ -242,7 +254,7 @@ private Q_SLOTS:
                 else
                     window->close();
                 QVERIFY(!window->isVisible());
-                QTest::mouseClick(other.menuButton, Qt::LeftButton);
+                other.open();
                 QVERIFY(other.window->isVisible());
                 if (texts.Chance(0.5))
                     other.window->close();

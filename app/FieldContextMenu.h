@@ -1,0 +1,13 @@
+#pragma once
+
+class QLineEdit;
+class QWidget;
+
+namespace zentrova {
+
+// Gives a field a right-click menu of its standard editing entries followed
+// by the actions of its window, as they stand when the menu opens, so that
+// what a window offers on a right click is offered in its fields too.
+void ListWindowActionsInFieldMenu(QLineEdit& field, QWidget& window);
+
+}  // namespace zentrova
