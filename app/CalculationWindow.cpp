@@ -8,11 +8,13 @@
 #include "Twips.h"
 #include "WindowFrame.h"
 #include "WorkingPanel.h"
+#include "catalog/SameQuantity.h"
 #include "calc/FieldTexts.h"
 #include "calc/Layout.h"
 #include "calc/WindowDescription.h"
 
 #include <QLabel>
+#include <QMenu>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -43,7 +45,13 @@ CalculationWindow::CalculationWindow(const WindowDescription& description, QWidg
             field->setAccessibleName(ToQString(description.FindField(place.control)->labelText));
             field->setFont(fieldFont);
             connect(field, &QLineEdit::textEdited, this, [this, control = place.control] { FieldEdited(control); });
-            ListWindowActionsInFieldMenu(*field, *this);
+            ListWindowActionsInFieldMenu(*field, *this, [this, field, control = place.control](QMenu& menu) {
+                if (!CanCarry(control))
+                    return;
+                QAction* carry = menu.addAction(QStringLiteral("传到使用此值的窗口"));
+                carry->setObjectName(QStringLiteral("CarryValue"));
+                connect(carry, &QAction::triggered, this, [this, field, control] { Carry(control, ToUtf8(field->text())); });
+            });
             fields_.insert(name, field);
             control = field;
         } else if (place.kind == ControlKind::Button) {
@@ -104,6 +112,17 @@ void CalculationWindow::ComputeAction()
         listener(fault);
     if (fault)
         ReportFault(*fault, texts);
+}
+
+bool CalculationWindow::CanCarry(std::string_view control) const
+{
+    return carry_ && !FieldsHoldingTheSameQuantity(description_, control).empty();
+}
+
+void CalculationWindow::Carry(std::string_view control, const std::string& text) const
+{
+    if (CanCarry(control))
+        carry_(control, text);
 }
 
 void CalculationWindow::SetFieldText(std::string_view control, const QString& text)

@@ -39,6 +39,15 @@ public:
     // own results.
     void SetFieldText(std::string_view control, const QString& text);
 
+    // Carries a text of one of its fields to the other windows that hold the
+    // same quantity, as the engineer chooses; set by the program's shell,
+    // which knows the other windows.
+    using CarryHandler = std::function<void(std::string_view control, const std::string& text)>;
+    void SetCarryHandler(CarryHandler handler) { carry_ = std::move(handler); }
+    // Offers the text for carrying, when the window can carry it.
+    void Carry(std::string_view control, const std::string& text) const;
+    bool CanCarry(std::string_view control) const;
+
     // How the last compute action came to its results; none before the first.
     const std::optional<ComputeWorking>& lastWorking() const { return lastWorking_; }
 
@@ -57,6 +66,7 @@ private:
     QHash<QString, QLineEdit*> fields_;
     std::vector<ComputeListener> listeners_;
     std::optional<ComputeWorking> lastWorking_;
+    CarryHandler carry_;
     StaleResults stale_;
 };
 

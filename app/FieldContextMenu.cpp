@@ -5,12 +5,15 @@
 
 namespace zentrova {
 
-void ListWindowActionsInFieldMenu(QLineEdit& field, QWidget& window)
+void ListWindowActionsInFieldMenu(QLineEdit& field, QWidget& window, std::function<void(QMenu&)> fieldEntries)
 {
     field.setContextMenuPolicy(Qt::CustomContextMenu);
-    QObject::connect(&field, &QWidget::customContextMenuRequested, &field, [&field, &window](const QPoint& at) {
+    QObject::connect(&field, &QWidget::customContextMenuRequested, &field,
+                     [&field, &window, fieldEntries = std::move(fieldEntries)](const QPoint& at) {
         QMenu* menu = field.createStandardContextMenu();
         menu->setAttribute(Qt::WA_DeleteOnClose);
+        menu->addSeparator();
+        fieldEntries(*menu);
         if (!window.actions().isEmpty()) {
             menu->addSeparator();
             menu->addActions(window.actions());

@@ -24,9 +24,9 @@ public:
 
     void Register(const QString& name, Factory factory, Placement place = {});
 
-    // Creates the window when needed without showing it: opening a design
-    // fills windows the engineer has not opened yet. nullptr for a name
-    // without a window.
+    // Creates the window, hidden, when it does not exist yet, and returns it:
+    // opening a design or carrying a value fills windows the engineer has not
+    // opened yet. Does nothing for a name without a window.
     QWidget* CreateForm(const QString& name);
     // Creates the window when needed, shows it and brings it to the front.
     // Does nothing for a name without a window.

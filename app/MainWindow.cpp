@@ -1,11 +1,13 @@
 #include "MainWindow.h"
 
 #include "CalculationWindow.h"
+#include "CarryValueDialog.h"
 #include "DiagramDescription.h"
 #include "DiagramWindow.h"
 #include "Fonts.h"
 #include "HomePage.h"
 #include "LinkLabel.h"
+#include "LoopPlotAttachment.h"
 #include "QtText.h"
 #include "Twips.h"
 #include "WindowFrame.h"
@@ -153,6 +155,10 @@ void MainWindow::RegisterForms()
                     if (description->name == entry.from)
                         window->addAction(OpenAction(QString::fromUtf8(entry.window), window));
                 }
+                window->SetCarryHandler([this, window](std::string_view control, const std::string& text) {
+                    OpenCarryDialog(*window, control, text);
+                });
+                AttachLoopPlot(*window);
                 return window;
             },
             besideMenu);
@@ -160,6 +166,26 @@ void MainWindow::RegisterForms()
         forms_.Register(
             ToQString(description.name), [this, &description] { return new DiagramWindow(description, this); },
             description.screenPositionTwips ? FormRegistry::Placement() : besideMenu);
+}
+
+void MainWindow::OpenCarryDialog(CalculationWindow& source, std::string_view control, const std::string& text)
+{
+    auto* dialog = new CarryValueDialog(source.description(), control, text,
+                                        [this](const std::vector<CarryValueDialog::Target>& targets) {
+                                            CarryInto(targets);
+                                        },
+                                        &source);
+    dialog->show();
+}
+
+void MainWindow::CarryInto(const std::vector<CarryValueDialog::Target>& targets)
+{
+    // Windows not created yet are created hidden, with their initial texts;
+    // nothing is computed.
+    for (const CarryValueDialog::Target& target : targets) {
+        if (auto* window = dynamic_cast<CalculationWindow*>(forms_.CreateForm(ToQString(target.holder.window->name))))
+            window->SetFieldText(target.holder.field->control, ToQString(target.text));
+    }
 }
 
 void MainWindow::Command1_Click() { forms_.ShowForm(QStringLiteral("gl")); }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CarryValueDialog.h"
 #include "DesignSession.h"
 #include "FormRegistry.h"
 
@@ -10,6 +11,8 @@
 #include <functional>
 
 namespace zentrova {
+
+class CalculationWindow;
 
 // Hands an address to the desktop's web browser. Replaceable, so that tests
 // never start a browser.
@@ -48,6 +51,9 @@ private:
     void CreateButtons();
     void CreateLabels();
     void RegisterForms();
+    // "传到使用此值的窗口" for a text of one of the window's fields.
+    void OpenCarryDialog(CalculationWindow& source, std::string_view control, const std::string& text);
+    void CarryInto(const std::vector<CarryValueDialog::Target>& targets);
     // An action that shows a calculation window with ShowForm.
     QAction* OpenAction(const QString& window, QObject* parent);
 

@@ -13,6 +13,7 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -77,8 +78,17 @@ WorkingPanel::WorkingPanel(CalculationWindow& window) : QWidget(&window, Qt::Win
     connect(copy, &QPushButton::clicked, this,
             [this] { QGuiApplication::clipboard()->setText(text_->toPlainText()); });
 
+    // A standard part value, sent on instead of the computed one.
+    auto* carry = new QPushButton(QStringLiteral("传标准值"), this);
+    carry->setObjectName(QStringLiteral("CarryStandardButton"));
+    auto* standardValues = new QMenu(carry);
+    standardValues->setObjectName(QStringLiteral("StandardValuesMenu"));
+    carry->setMenu(standardValues);
+    connect(standardValues, &QMenu::aboutToShow, this, [this, standardValues] { ListStandardValues(*standardValues); });
+
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
+    buttons->addWidget(carry);
     buttons->addWidget(copy);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(text_);
@@ -87,6 +97,32 @@ WorkingPanel::WorkingPanel(CalculationWindow& window) : QWidget(&window, Qt::Win
     ShowWorking();
     window.AddComputeListener([this](const std::optional<ComputeFault>&) { ShowWorking(); });
     window.installEventFilter(this);
+}
+
+void WorkingPanel::ListStandardValues(QMenu& menu)
+{
+    menu.clear();
+    if (window_.lastWorking()) {
+        for (const StepWorking& step : window_.lastWorking()->steps) {
+            if (step.standard.empty() || !window_.CanCarry(step.target))
+                continue;
+            QMenu* values = menu.addMenu(ToQString(step.label).trimmed() + QStringLiteral("（") +
+                                         ToQString(step.symbol) + QStringLiteral("）"));
+            for (const StandardValues& series : step.standard) {
+                const std::pair<const char*, double> choices[] = {
+                    {"最接近", series.nearest}, {"较小", series.lower}, {"较大", series.higher}};
+                for (const auto& [which, value] : choices) {
+                    const std::string text = ValueText(value);
+                    QAction* action = values->addAction(QStringLiteral("%1 %2 %3 %4").arg(
+                        ToQString(series.series), QString::fromUtf8(which), ToQString(text), ToQString(step.unit)));
+                    connect(action, &QAction::triggered, this,
+                            [this, target = step.target, text] { window_.Carry(target, text); });
+                }
+            }
+        }
+    }
+    if (menu.isEmpty())
+        menu.addAction(QStringLiteral("（没有可传的标准值）"))->setEnabled(false);
 }
 
 bool WorkingPanel::eventFilter(QObject* watched, QEvent* event)

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+class QMenu;
 class QPlainTextEdit;
 
 namespace zentrova {
@@ -22,6 +23,9 @@ protected:
 
 private:
     void ShowWorking();
+    // The standard values of the last compute's parts, each to be carried
+    // to the windows that hold its quantity.
+    void ListStandardValues(QMenu& menu);
 
     CalculationWindow& window_;
     QPlainTextEdit* text_;

@@ -1,5 +1,6 @@
 #include "CalcCli.h"
 
+#include "BodeOutput.h"
 #include "JsonText.h"
 #include "DesignMode.h"
 #include "ExplainOutput.h"
@@ -20,6 +21,7 @@ constexpr std::string_view kProgram = "zentrova-calc";
 
 constexpr std::string_view kUsage =
     "usage: zentrova-calc [--json] [--explain] WINDOW [CONTROL=TEXT ...]\n"
+    "       zentrova-calc [--json] --bode dlbch|dybch [CONTROL=TEXT ...]\n"
     "       zentrova-calc WINDOW --fields\n"
     "       zentrova-calc --list\n"
     "       zentrova-calc [--json] --design FILE [--report OUT.pdf|OUT.html]\n"
@@ -28,6 +30,8 @@ constexpr std::string_view kUsage =
     "--explain adds the working of every step that ran: formula, values, result\n"
     "with its unit, standard part values, and the standard design procedure's\n"
     "value where the window's formula departs from it.\n"
+    "--bode prints the loop gain of the computed texts instead, as CSV\n"
+    "(frequency_hz,gain_db,phase_deg), or with --json the loop's figures.\n"
     "--design computes every window from a design file's texts and prints them\n"
     "all, or writes the design's report.\n"
     "Exit status: 0 computed, 1 the results could not be written, 2 bad usage,\n"
@@ -72,7 +76,7 @@ void PrintPlain(const WindowDescription& window, const FieldTexts& texts, std::s
 }
 
 void PrintJson(const WindowDescription& window, const FieldTexts& texts, const std::optional<ComputeFault>& fault,
-               std::string& out)
+               std::string_view moreMembers, std::string& out)
 {
     out += "{\"window\": " + JsonString(window.name) + ", \"fields\": {";
     bool first = true;
@@ -89,7 +93,7 @@ void PrintJson(const WindowDescription& window, const FieldTexts& texts, const s
     } else {
         out += "null";
     }
-    out += "}\n";
+    out += std::string(moreMembers) + "}\n";
 }
 
 std::string_view LabelOf(const WindowDescription& window, std::string_view control)
@@ -104,6 +108,7 @@ int RunCalcCli(const std::vector<std::string>& args, std::string& out, std::stri
 {
     bool json = false;
     bool explain = false;
+    bool bode = false;
     bool listFields = false;
     bool listWindows = false;
     std::optional<std::string_view> windowName;
@@ -126,6 +131,8 @@ int RunCalcCli(const std::vector<std::string>& args, std::string& out, std::stri
             json = true;
         } else if (arg == "--explain") {
             explain = true;
+        } else if (arg == "--bode") {
+            bode = true;
         } else if (arg == "--fields") {
             listFields = true;
         } else if (arg == "--list") {
@@ -147,7 +154,7 @@ int RunCalcCli(const std::vector<std::string>& args, std::string& out, std::stri
     if (valueOf)
         return UsageError(err, "--design and --report each need a FILE");
     if (designFile) {
-        if (windowName || explain || listFields || listWindows || !assignments.empty())
+        if (windowName || explain || bode || listFields || listWindows || !assignments.empty())
             return UsageError(err, "--design takes only --json or --report");
         return RunDesignMode(*designFile, json, reportFile, out, err);
     }
@@ -155,7 +162,7 @@ int RunCalcCli(const std::vector<std::string>& args, std::string& out, std::stri
         return UsageError(err, "--report needs --design FILE");
 
     if (listWindows) {
-        if (windowName || json || explain || listFields || !assignments.empty())
+        if (windowName || json || explain || bode || listFields || !assignments.empty())
             return UsageError(err, "--list takes no other argument");
         ListWindows(out);
         return kExitOk;
@@ -168,11 +175,13 @@ int RunCalcCli(const std::vector<std::string>& args, std::string& out, std::stri
         return UsageError(err, "unknown window " + QuotedArgument(*windowName) + " (see --list)");
 
     if (listFields) {
-        if (json || explain || !assignments.empty())
+        if (json || explain || bode || !assignments.empty())
             return UsageError(err, "--fields takes only a window name");
         ListFields(*window, out);
         return kExitOk;
     }
+    if (bode && !HasLoopFigures(window->name))
+        return UsageError(err, "--bode: window " + std::string(window->name) + " has no loop (dlbch and dybch have)");
 
     FieldTexts texts = FieldTexts::Initial(*window);
     for (std::string_view assignment : assignments) {
@@ -185,25 +194,28 @@ int RunCalcCli(const std::vector<std::string>& args, std::string& out, std::stri
         texts.Set(control, std::string(assignment.substr(equals + 1)));
     }
 
+    if (explain && bode)
+        return UsageError(err, "--explain and --bode cannot be combined");
     std::optional<ComputeFault> fault;
+    std::optional<ComputeWorking> working;
     if (explain) {
-        const ComputeWorking working = ExplainComputeAction(*window, texts);
-        fault = working.fault;
-        if (json) {
-            PrintJson(*window, texts, fault, out);
-            // The steps go inside the object, before its closing brace.
-            out.resize(out.size() - 2);
-            out += ", \"steps\": " + StepsJson(working) + "}\n";
-        } else {
-            PrintPlain(*window, texts, out);
-            out += "\n" + ComputeWorkingText(*window, working);
-        }
+        working = ExplainComputeAction(*window, texts);
+        fault = working->fault;
     } else {
         fault = RunComputeAction(*window, texts);
-        if (json)
-            PrintJson(*window, texts, fault, out);
-        else
-            PrintPlain(*window, texts, out);
+    }
+    const std::optional<BodeOutput> loop = bode ? std::optional(BodeOutput(*window, texts, fault)) : std::nullopt;
+    if (loop && !loop->problem().empty())
+        return UsageError(err, loop->problem());
+    if (json) {
+        const std::string more = loop ? loop->JsonMember() : working ? ", \"steps\": " + StepsJson(*working) : "";
+        PrintJson(*window, texts, fault, more, out);
+    } else if (loop) {
+        out += loop->Csv();
+    } else {
+        PrintPlain(*window, texts, out);
+        if (working)
+            out += "\n" + ComputeWorkingText(*window, *working);
     }
 
     if (fault) {

@@ -4,8 +4,11 @@
 #include "calc/WindowDescription.h"
 #include "catalog/WindowCatalog.h"
 #include "design/Design.h"
+#include "loops/LoopFigures.h"
 
 #include <QStringList>
+
+#include <cmath>
 
 namespace zentrova {
 namespace {
@@ -39,6 +42,45 @@ QString FieldTable(const WindowDescription& window, const FieldTexts& texts, Fie
     return html + QStringLiteral("</table>");
 }
 
+QString FrequencyText(double hz)
+{
+    if (std::abs(hz) >= 1000)
+        return QString::number(hz / 1000, 'g', 4) + QStringLiteral(" kHz");
+    return QString::number(hz, 'g', 4) + QStringLiteral(" Hz");
+}
+
+// The loop figures that the window's Bode plot shows, from the texts the
+// compute left: crossover, phase margin, the voltage loop's ripple gain and
+// the warnings, or why the texts make no loop.
+QString LoopSection(const WindowDescription& window, const FieldTexts& texts, const ComputeWorking& working)
+{
+    if (!HasLoopFigures(window.name))
+        return {};
+    QString html = QStringLiteral("<h3>%1</h3>").arg(Text(LoopTitle(window.name)));
+    if (working.fault)
+        return html + QStringLiteral("<p>计算没有完成，没有环路增益。</p>");
+    const std::variant<LoopFigures, std::string> analysed = AnalyseLoop(window.name, texts);
+    if (const auto* problem = std::get_if<std::string>(&analysed))
+        return html + QStringLiteral("<p>%1</p>").arg(Text(*problem));
+    const LoopFigures& figures = std::get<LoopFigures>(analysed);
+    QStringList lines;
+    lines.append(QStringLiteral("穿越频率 fc：") +
+                 (figures.crossoverHz ? FrequencyText(*figures.crossoverHz) : QStringLiteral("没有")));
+    if (figures.phaseMarginDeg)
+        lines.append(QStringLiteral("相位裕量：") + QString::number(*figures.phaseMarginDeg, 'f', 1) +
+                     QStringLiteral("°"));
+    if (figures.rippleGainDb)
+        lines.append(QStringLiteral("2f 处的增益：") + QString::number(*figures.rippleGainDb, 'f', 2) +
+                     QStringLiteral(" dB"));
+    lines.append(Text(figures.limit.name) + QStringLiteral(" = ") + FrequencyText(figures.limit.frequencyHz));
+    if (figures.windowFigure)
+        lines.append(Text(figures.windowFigure->name) + QStringLiteral("：") +
+                     FrequencyText(figures.windowFigure->frequencyHz));
+    for (const std::string& flag : figures.flags)
+        lines.append(QStringLiteral("注意：") + Text(flag));
+    return html + QStringLiteral("<p>") + lines.join(QStringLiteral("<br>")) + QStringLiteral("</p>");
+}
+
 // Every window after the first starts on a page of its own in the PDF.
 QString WindowSection(const WindowDescription& window, const Design& design, bool first)
 {
@@ -51,7 +93,7 @@ QString WindowSection(const WindowDescription& window, const Design& design, boo
     html += QStringLiteral("<h3>结果</h3>") + FieldTable(window, texts, FieldRole::Output);
     html += QStringLiteral("<h3>计算过程</h3><p style=\"white-space: pre-wrap; font-size: 9pt\">%1</p>")
                 .arg(Text(ComputeWorkingText(window, working)));
-    return html;
+    return html + LoopSection(window, texts, working);
 }
 
 }  // namespace

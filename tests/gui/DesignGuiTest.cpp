@@ -477,6 +477,10 @@ private Q_SLOTS:
         // gl's peak inductor current, 250 W × 1.414 ÷ 80 V, and its working.
         QVERIFY(text.contains(QStringLiteral("4.41875")));
         QVERIFY(text.contains(QStringLiteral("= (250 × 1.414) ÷ 80")));
+        // The current loop of the initial texts, as its Bode plot shows it:
+        // crossing at 18.07 kHz with 39.8° of phase margin.
+        QVERIFY(text.contains(QStringLiteral("穿越频率 fc：18.07 kHz")));
+        QVERIFY(text.contains(QStringLiteral("相位裕量：39.8°")));
 
         const QString html = QString::fromUtf8(ReadFile(Path(QStringLiteral("report.html"))));
         QVERIFY(html.contains(QStringLiteral("nowrap\">4.41875</td>")));

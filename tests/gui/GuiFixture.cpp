@@ -3,9 +3,51 @@
 #include "CalculationWindow.h"
 
 #include <QApplication>
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QTimer>
+#include <QMenu>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+
+// The texts of a popup menu's entries, separators as "-".
+static QStringList EntryTexts(const QMenu& menu)
+{
+    QStringList texts;
+    for (const QAction* action : menu.actions())
+        texts.append(action->isSeparator() ? QStringLiteral("-") : action->text());
+    return texts;
+}
+
+// Right-clicks the widget, reads the menu that opens and picks `entry`.
+QStringList GuiFixture::RightClickAndPick(QWidget* widget, const QString& entry)
+{
+    QStringList texts;
+    auto pick = [&texts, &entry] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu)
+            return;
+        texts = EntryTexts(*menu);
+        for (QAction* action : menu->actions()) {
+            if (action->text() == entry) {
+                menu->close();
+                action->trigger();
+                return;
+            }
+        }
+        menu->close();
+    };
+    // A window's own actions menu runs modally until picked: pick from inside.
+    QTimer::singleShot(0, widget, pick);
+    const QPoint at = widget->rect().center();
+    QContextMenuEvent event(QContextMenuEvent::Mouse, at, widget->mapToGlobal(at));
+    QApplication::sendEvent(widget, &event);
+    if (QApplication::activePopupWidget())
+        pick();
+    QApplication::processEvents();
+    return texts;
+}
 
 GuiFixture::GuiFixture()
     : watchdog_(std::make_unique<ModalWatchdog>()), main_(std::make_unique<zentrova::MainWindow>(

@@ -37,6 +37,9 @@ public:
     // The top-level windows of that name, visible or not.
     static int InstancesNamed(const QString& name);
     static QWidget* VisibleTopLevel(const QString& name);
+    // Right-clicks the widget, picks `entry` from the menu that opens and
+    // returns the texts of its entries, separators as "-".
+    static QStringList RightClickAndPick(QWidget* widget, const QString& entry);
 
 private:
     std::unique_ptr<ModalWatchdog> watchdog_;

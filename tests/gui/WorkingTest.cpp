@@ -40,43 +40,6 @@ bool Greyed(QLineEdit* field)
            field->palette().color(QPalette::Text) != window.color(QPalette::Active, QPalette::Text);
 }
 
-// The texts of a popup menu's entries, separators as "-".
-QStringList EntryTexts(const QMenu& menu)
-{
-    QStringList texts;
-    for (const QAction* action : menu.actions())
-        texts.append(action->isSeparator() ? QStringLiteral("-") : action->text());
-    return texts;
-}
-
-// Right-clicks the widget, reads the menu that opens and picks `entry`.
-QStringList RightClickAndPick(QWidget* widget, const QString& entry)
-{
-    QStringList texts;
-    auto pick = [&texts, &entry] {
-        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        if (!menu)
-            return;
-        texts = EntryTexts(*menu);
-        for (QAction* action : menu->actions()) {
-            if (action->text() == entry) {
-                menu->close();
-                action->trigger();
-                return;
-            }
-        }
-        menu->close();
-    };
-    // A window's own actions menu runs modally until picked: pick from inside.
-    QTimer::singleShot(0, widget, pick);
-    const QPoint at = widget->rect().center();
-    QContextMenuEvent event(QContextMenuEvent::Mouse, at, widget->mapToGlobal(at));
-    QApplication::sendEvent(widget, &event);
-    if (QApplication::activePopupWidget())
-        pick();
-    QApplication::processEvents();
-    return texts;
-}
 
 }  // namespace
 
@@ -174,7 +137,7 @@ private Q_SLOTS:
         QVERIFY2(PanelText(panel).contains(QStringLiteral("IL,pk = (Pout × 1.414) ÷ Vin,min")), "formulas before a compute");
         panel->close();
 
-        const QStringList fieldMenu = RightClickAndPick(Field(gl, "Text6"), kWorkingAction);
+        const QStringList fieldMenu = GuiFixture::RightClickAndPick(Field(gl, "Text6"), kWorkingAction);
         QVERIFY2(fieldMenu.size() > 2, qPrintable(fieldMenu.join(u'|')));
         // After the line editor's own entries and a separator, the window's.
         const qsizetype separator = fieldMenu.lastIndexOf(QStringLiteral("-"));
@@ -184,7 +147,7 @@ private Q_SLOTS:
         panel->close();
 
         GuiFixture::Activate(gl);
-        const QStringList windowMenu = RightClickAndPick(gl, kWorkingAction);
+        const QStringList windowMenu = GuiFixture::RightClickAndPick(gl, kWorkingAction);
         QCOMPARE(windowMenu, (QStringList{kWorkingAction, QStringLiteral("器件应力计算")}));
         QCOMPARE(GuiFixture::VisibleTopLevel(kPanel), panel);
 
