@@ -5,10 +5,14 @@
 #include "DesignMode.h"
 #include "ExplainOutput.h"
 #include "LineText.h"
+#include "ResultJson.h"
+#include "StreamOptions.h"
 #include "calc/ComputeAction.h"
 #include "calc/FieldTexts.h"
 #include "catalog/WindowCatalog.h"
 #include "calc/WindowDescription.h"
+
+#include "ZentrovaVersion.h"
 
 #include <charconv>
 #include <optional>
@@ -24,18 +28,43 @@ constexpr std::string_view kUsage =
     "       zentrova-calc [--json] --bode dlbch|dybch [CONTROL=TEXT ...]\n"
     "       zentrova-calc WINDOW --fields\n"
     "       zentrova-calc --list\n"
+    "       zentrova-calc [--csv|--json] WINDOW [CONTROL=TEXT ...] --sweep CONTROL=START:STOP:STEP\n"
+    "                     [--sweep CONTROL=V1,V2,...] [--max-points N]\n"
+    "       zentrova-calc --batch [--csv-in] [--csv|--json] [WINDOW [CONTROL=TEXT ...]] < CASES\n"
     "       zentrova-calc [--json] --design FILE [--report OUT.pdf|OUT.html]\n"
     "Runs the compute action of a calculation window on its initial texts, with\n"
     "the assignments applied in order, and prints every field as CONTROL=TEXT.\n"
-    "--explain adds the working of every step that ran: formula, values, result\n"
-    "with its unit, standard part values, and the standard design procedure's\n"
-    "value where the window's formula departs from it.\n"
-    "--bode prints the loop gain of the computed texts instead, as CSV\n"
-    "(frequency_hz,gain_db,phase_deg), or with --json the loop's figures.\n"
-    "--design computes every window from a design file's texts and prints them\n"
-    "all, or writes the design's report.\n"
-    "Exit status: 0 computed, 1 the results could not be written, 2 bad usage,\n"
-    "3 an arithmetic fault stopped a step.\n";
+    "\n"
+    "Options (before or after WINDOW; \"--\" ends them):\n"
+    "  --json         print one JSON object: the window, its fields and the fault\n"
+    "  --explain      add the working of every step that ran: formula, values,\n"
+    "                 result with its unit, standard part values, and the standard\n"
+    "                 design procedure's value where the window's formula departs\n"
+    "                 from it (with --json, a \"steps\" array)\n"
+    "  --bode         dlbch and dybch: print the loop gain of the computed texts\n"
+    "                 instead, as CSV (frequency_hz,gain_db,phase_deg), or with\n"
+    "                 --json the loop's figures\n"
+    "  --sweep CONTROL=START:STOP:STEP, --sweep CONTROL=V1,V2,...\n"
+    "                 one compute action per point of the sweeps' product (the\n"
+    "                 first varies slowest), as CSV, or JSON Lines with --json;\n"
+    "                 --max-points N allows more than 10 million points\n"
+    "  --batch        one compute action per line of standard input: JSON Lines,\n"
+    "                 or CSV with a header of control names with --csv-in\n"
+    "  --design FILE  compute every window from a design file's texts and print\n"
+    "                 them all; with --report OUT.pdf or OUT.html write the\n"
+    "                 design's report instead\n"
+    "  --fields       list the window's fields: control, label, role, initial text\n"
+    "  --list         list the calculation windows with their captions\n"
+    "  -h, --help     print this help\n"
+    "  --version      print the program's name and version\n"
+    "\n"
+    "Exit status: 0 computed, 1 the results could not be written, 2 bad usage\n"
+    "or a batch line that was no case, 3 an arithmetic fault stopped a step\n"
+    "(sweeps and batches: faults are results, not errors).\n"
+    "\n"
+    "Example: zentrova-calc gl Text1=100 Text11=265\n";
+
+constexpr std::string_view kVersion = "zentrova-calc " ZENTROVA_VERSION "\n";
 
 int UsageError(std::string& err, std::string_view message)
 {
@@ -75,25 +104,15 @@ void PrintPlain(const WindowDescription& window, const FieldTexts& texts, std::s
         out += std::string(field.control) + "=" + LineText(texts.Get(field.control)) + "\n";
 }
 
-void PrintJson(const WindowDescription& window, const FieldTexts& texts, const std::optional<ComputeFault>& fault,
-               std::string_view moreMembers, std::string& out)
+// One run as one JSON object, with the members a mode adds after "fault".
+void PrintJson(const FieldTexts& texts, const std::optional<ComputeFault>& fault, const std::string& moreMembers,
+               std::string& out)
 {
-    out += "{\"window\": " + JsonString(window.name) + ", \"fields\": {";
-    bool first = true;
-    for (const FieldDescription& field : window.fields) {
-        if (!first)
-            out += ", ";
-        first = false;
-        out += JsonString(field.control) + ": " + JsonString(texts.Get(field.control));
+    AppendJsonResult(out, texts, fault);
+    if (!moreMembers.empty()) {
+        out.resize(out.size() - 2);
+        out += moreMembers + "}\n";
     }
-    out += "}, \"fault\": ";
-    if (fault) {
-        out += "{\"step\": " + IntegerText(fault->step) + ", \"target\": " + JsonString(fault->target) +
-               ", \"kind\": " + JsonString(FaultKindName(fault->kind)) + "}";
-    } else {
-        out += "null";
-    }
-    out += std::string(moreMembers) + "}\n";
 }
 
 std::string_view LabelOf(const WindowDescription& window, std::string_view control)
@@ -104,7 +123,7 @@ std::string_view LabelOf(const WindowDescription& window, std::string_view contr
 
 }  // namespace
 
-int RunCalcCli(const std::vector<std::string>& args, std::string& out, std::string& err)
+int RunCalcCli(const std::vector<std::string>& args, std::string& out, std::string& err, const CliStreams& streams)
 {
     bool json = false;
     bool explain = false;
@@ -113,35 +132,49 @@ int RunCalcCli(const std::vector<std::string>& args, std::string& out, std::stri
     bool listWindows = false;
     std::optional<std::string_view> windowName;
     std::vector<std::string_view> assignments;
+    StreamOptions stream;
     std::optional<std::string_view> designFile;
     std::optional<std::string_view> reportFile;
     std::optional<std::string_view>* valueOf = nullptr;
 
+    bool optionsEnded = false;
     for (const std::string& arg : args) {
         if (valueOf) {
             *valueOf = arg;
             valueOf = nullptr;
             continue;
         }
-        if (arg == "--help" || arg == "-h") {
+        // After "--" every argument is WINDOW or CONTROL=TEXT, whatever it starts with.
+        const std::string_view option = optionsEnded ? std::string_view() : std::string_view(arg);
+        if (!optionsEnded && stream.Take(arg))
+            continue;
+        if (option == "--") {
+            optionsEnded = true;
+            continue;
+        }
+        if (option == "--help" || option == "-h") {
             out += kUsage;
             return kExitOk;
         }
-        if (arg == "--json") {
+        if (option == "--version") {
+            out += kVersion;
+            return kExitOk;
+        }
+        if (option == "--json") {
             json = true;
-        } else if (arg == "--explain") {
+        } else if (option == "--explain") {
             explain = true;
-        } else if (arg == "--bode") {
+        } else if (option == "--bode") {
             bode = true;
-        } else if (arg == "--fields") {
+        } else if (option == "--fields") {
             listFields = true;
-        } else if (arg == "--list") {
+        } else if (option == "--list") {
             listWindows = true;
-        } else if (arg == "--design") {
+        } else if (option == "--design") {
             valueOf = &designFile;
-        } else if (arg == "--report") {
+        } else if (option == "--report") {
             valueOf = &reportFile;
-        } else if (!windowName && arg.find('=') == std::string::npos && !arg.starts_with("-")) {
+        } else if (!windowName && arg.find('=') == std::string::npos && !option.starts_with("-")) {
             windowName = arg;
         } else if (windowName && arg.find('=') != std::string::npos) {
             assignments.push_back(arg);
@@ -154,13 +187,17 @@ int RunCalcCli(const std::vector<std::string>& args, std::string& out, std::stri
     if (valueOf)
         return UsageError(err, "--design and --report each need a FILE");
     if (designFile) {
-        if (windowName || explain || bode || listFields || listWindows || !assignments.empty())
+        if (windowName || explain || bode || listFields || listWindows || !assignments.empty() || stream.Requested())
             return UsageError(err, "--design takes only --json or --report");
         return RunDesignMode(*designFile, json, reportFile, out, err);
     }
     if (reportFile)
         return UsageError(err, "--report needs --design FILE");
 
+    if (stream.Requested()) {
+        return stream.Run({json, explain || bode || listFields || listWindows, windowName, assignments}, streams.results,
+                          streams.input, out, err);
+    }
     if (listWindows) {
         if (windowName || json || explain || bode || listFields || !assignments.empty())
             return UsageError(err, "--list takes no other argument");
@@ -209,7 +246,7 @@ int RunCalcCli(const std::vector<std::string>& args, std::string& out, std::stri
         return UsageError(err, loop->problem());
     if (json) {
         const std::string more = loop ? loop->JsonMember() : working ? ", \"steps\": " + StepsJson(*working) : "";
-        PrintJson(*window, texts, fault, more, out);
+        PrintJson(texts, fault, more, out);
     } else if (loop) {
         out += loop->Csv();
     } else {

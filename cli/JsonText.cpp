@@ -11,8 +11,15 @@ constexpr std::string_view kReplacementCharacter = "\xEF\xBF\xBD";
 
 std::string JsonString(std::string_view text)
 {
+    std::string out;
+    AppendJsonString(out, text);
+    return out;
+}
+
+void AppendJsonString(std::string& out, std::string_view text)
+{
     static constexpr char kHex[] = "0123456789abcdef";
-    std::string out = "\"";
+    out.push_back('"');
     for (std::size_t i = 0; i < text.size();) {
         const auto byte = static_cast<unsigned char>(text[i]);
         if (byte >= 0x80) {
@@ -54,7 +61,6 @@ std::string JsonString(std::string_view text)
         ++i;
     }
     out.push_back('"');
-    return out;
 }
 
 }  // namespace zentrova

@@ -24,9 +24,15 @@ public:
     // byte went out.
     int Close();
 
+    // Whether a write failed already: a long run stops producing there.
+    bool Failed() const { return error_ != 0; }
+    // Whether any bytes were given to Write, so that Close has a result to report.
+    bool Used() const { return used_; }
+
 private:
     int fd_;
     int error_ = 0;
+    bool used_ = false;
 };
 
 }  // namespace zentrova

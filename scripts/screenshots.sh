@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Renders the README's screenshots under a virtual X server: the main window
-# with gl and dybch computed, the two diagram windows, and dybch computed with
-# its working panel. `scripts/screenshots.sh working` renders only the named ones.
+# with gl and dybch computed, the two diagram windows, dybch computed with
+# its working panel, and the component stress window computed. `scripts/screenshots.sh working` renders only the named ones.
 # Needs: xvfb openbox xdotool x11-apps imagemagick (apt-get).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -37,6 +37,17 @@ shoot() {  # shoot NAME WIDTHxHEIGHT
     DISPLAY=$display xdotool key --delay 50 Tab space
     sleep 0.5
     DISPLAY=$display xdotool key F1
+  elif [[ $1 == stress ]]; then
+    # yl from the main window's right-click menu, then computed.
+    DISPLAY=$display xdotool windowmove "$w" 0 0
+    sleep 0.5
+    eval "$(DISPLAY=$display xdotool getwindowgeometry --shell "$w")"
+    DISPLAY=$display xdotool mousemove $((X + 10)) $((Y + 330)) click 3
+    sleep 0.5
+    DISPLAY=$display xdotool key Down Return
+    sleep 1.5
+    DISPLAY=$display xdotool search --name '器件应力计算' windowactivate --sync
+    DISPLAY=$display xdotool key --delay 30 Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab space
   elif [[ $1 == windows ]]; then
     press 0
     DISPLAY=$display xdotool key --delay 50 Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab space
@@ -52,7 +63,7 @@ shoot() {  # shoot NAME WIDTHxHEIGHT
   kill $app $wm $xvfb 2>/dev/null || true
 }
 
-wanted=("${@:-windows diagrams working}")
+wanted=("${@:-windows diagrams working stress}")
 wants() { [[ " ${wanted[*]} " == *" $1 "* ]]; }
 if wants windows; then
   shoot windows 1280x900
@@ -61,6 +72,10 @@ fi
 if wants diagrams; then
   shoot diagrams 1500x700
   convert "$out/diagrams.png" -resize 1200x "$out/diagrams.png"
+fi
+if wants stress; then
+  shoot stress 1280x900
+  convert "$out/stress.png" -trim +repage "$out/stress.png"
 fi
 if wants working; then
   shoot working 1280x900

@@ -11,6 +11,7 @@ packages=(
   libgtest-dev nlohmann-json3-dev poppler-utils
   fonts-arphic-uming fonts-dejavu-core fonts-liberation fontconfig
   locales
+  nlohmann-json3-dev
 )
 
 sudo_cmd=()

@@ -1,5 +1,5 @@
 # zentrova-calc must exit with status 3 and report the faulting step in JSON.
-execute_process(COMMAND ${CALC} --json gl Text1=0
+execute_process(COMMAND ${EMULATOR} ${CALC} --json gl Text1=0
                 RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
 if(NOT status EQUAL 3)
   message(FATAL_ERROR "exit status ${status}, expected 3")

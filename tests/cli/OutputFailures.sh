@@ -52,6 +52,9 @@ closed_stdout_help|closed|1|zentrova-calc: cannot write the results: Bad file de
 closed_stdout_usage_error|closed|2|zentrova-calc: unknown window 'nope' (see --list)|nope
 unread_pipe|unread|1|zentrova-calc: cannot write the results: Broken pipe|gl
 unread_pipe_json|unread|1|zentrova-calc: cannot write the results: Broken pipe|--json gl
+full_device_sweep|full|1|zentrova-calc: cannot write the results: No space left on device|gl --sweep Text1=1:100000:1
+closed_stdout_sweep|closed|1|zentrova-calc: cannot write the results: Bad file descriptor|--json gl --sweep Text1=1,2
+unread_pipe_sweep|unread|1|zentrova-calc: cannot write the results: Broken pipe|gl --sweep Text1=1:100000:1
 CASES
 
 # A failed write is told once, not once per line.

@@ -10,6 +10,15 @@
 namespace zentrova {
 namespace {
 
+// A German locale, which writes numbers with a decimal comma. POSIX systems
+// name it by language, territory and code set; the Windows C runtime by
+// language and country, or by the locale name of newer Windows.
+#ifdef _WIN32
+constexpr const char* kCommaDecimalLocaleNames[] = {"German_Germany.1252", "de-DE"};
+#else
+constexpr const char* kCommaDecimalLocaleNames[] = {"de_DE.UTF-8"};
+#endif
+
 // Holds a comma-decimal C locale for the duration of a test.
 class CommaDecimalLocale {
 public:
@@ -17,7 +26,11 @@ public:
     {
         const char* current = std::setlocale(LC_ALL, nullptr);
         saved_ = current ? current : "C";
-        active_ = std::setlocale(LC_ALL, "de_DE.UTF-8") != nullptr;
+        for (const char* name : kCommaDecimalLocaleNames) {
+            active_ = std::setlocale(LC_ALL, name) != nullptr;
+            if (active_)
+                break;
+        }
     }
     ~CommaDecimalLocale() { std::setlocale(LC_ALL, saved_.c_str()); }
     CommaDecimalLocale(const CommaDecimalLocale&) = delete;
@@ -33,7 +46,7 @@ private:
 TEST(Locale, CommaDecimalLocaleChangesNoDigit)
 {
     const CommaDecimalLocale locale;
-    ASSERT_TRUE(locale.active()) << "the de_DE.UTF-8 locale is not installed; the test set-up generates it";
+    ASSERT_TRUE(locale.active()) << "no German locale is installed (on Linux the test set-up generates de_DE.UTF-8)";
     ASSERT_EQ(std::string(std::localeconv()->decimal_point), ",");
 
     EXPECT_EQ(ParseFieldValue("1.5e3"), 1500.0);

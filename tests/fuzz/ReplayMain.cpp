@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <string_view>
 #include <system_error>
@@ -21,19 +23,15 @@ void Say(std::string_view text)
     std::fwrite(text.data(), 1, text.size(), stderr);
 }
 
+// A stream opened from the path itself: on Windows a path is wide text,
+// which std::fopen cannot take.
 bool ReadFile(const fs::path& path, std::vector<std::uint8_t>& bytes)
 {
-    std::FILE* file = std::fopen(path.c_str(), "rb");
+    std::ifstream file(path, std::ios::binary);
     if (!file)
         return false;
-    bytes.clear();
-    std::uint8_t chunk[4096];
-    std::size_t got = 0;
-    while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0)
-        bytes.insert(bytes.end(), chunk, chunk + got);
-    const bool ok = !std::ferror(file);
-    std::fclose(file);
-    return ok;
+    bytes.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    return !file.bad();
 }
 
 }  // namespace
