@@ -2,9 +2,11 @@
 
 namespace zentrova {
 
-void FormRegistry::Register(const QString& name, Factory factory)
+void FormRegistry::Register(const QString& name, Factory factory, Placement place)
 {
     factories_.insert(name, std::move(factory));
+    if (place)
+        placements_.insert(name, std::move(place));
 }
 
 QWidget* FormRegistry::CreateForm(const QString& name)
@@ -25,6 +27,11 @@ QWidget* FormRegistry::ShowForm(const QString& name)
     QWidget* window = CreateForm(name);
     if (!window)
         return nullptr;
+    if (!placed_.contains(name)) {
+        if (const auto place = placements_.constFind(name); place != placements_.constEnd())
+            (*place)(*window);
+        placed_.insert(name);
+    }
     window->show();
     window->raise();
     window->activateWindow();

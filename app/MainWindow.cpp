@@ -89,6 +89,7 @@ MainWindow::MainWindow(UrlOpener openUrl) : openUrl_(std::move(openUrl))
     setContextMenuPolicy(Qt::ActionsContextMenu);
     for (const ContextWindow& entry : kContextWindows)
         addAction(OpenAction(QString::fromUtf8(entry.window), this));
+    design_ = new DesignSession(*this, forms_);
 }
 
 QAction* MainWindow::OpenAction(const QString& window, QObject* parent)
@@ -144,27 +145,27 @@ void MainWindow::CreateLabels()
 
 void MainWindow::RegisterForms()
 {
+    const auto besideMenu = [this](QWidget& window) { PlaceNewWindow(window, *this); };
     for (const WindowDescription* description : CalculationWindows())
-        forms_.Register(ToQString(description->name), [this, description] {
-            auto* window = new CalculationWindow(*description, this);
-            for (const ContextWindow& entry : kContextWindows) {
-                if (description->name == entry.from)
-                    window->addAction(OpenAction(QString::fromUtf8(entry.window), window));
-            }
-            window->SetCarryHandler([this, window](std::string_view control, const std::string& text) {
-                OpenCarryDialog(*window, control, text);
-            });
-            AttachLoopPlot(*window);
-            PlaceNewWindow(*window, *this);
-            return window;
-        });
+        forms_.Register(
+            ToQString(description->name),
+            [this, description] {
+                auto* window = new CalculationWindow(*description, this);
+                for (const ContextWindow& entry : kContextWindows) {
+                    if (description->name == entry.from)
+                        window->addAction(OpenAction(QString::fromUtf8(entry.window), window));
+                }
+                window->SetCarryHandler([this, window](std::string_view control, const std::string& text) {
+                    OpenCarryDialog(*window, control, text);
+                });
+                AttachLoopPlot(*window);
+                return window;
+            },
+            besideMenu);
     for (const DiagramDescription& description : kDiagramWindows)
-        forms_.Register(ToQString(description.name), [this, &description] {
-            auto* window = new DiagramWindow(description, this);
-            if (!description.screenPositionTwips)
-                PlaceNewWindow(*window, *this);
-            return window;
-        });
+        forms_.Register(
+            ToQString(description.name), [this, &description] { return new DiagramWindow(description, this); },
+            description.screenPositionTwips ? FormRegistry::Placement() : besideMenu);
 }
 
 void MainWindow::OpenCarryDialog(CalculationWindow& source, std::string_view control, const std::string& text)
@@ -209,6 +210,10 @@ void MainWindow::Label2_Click()
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
+    if (!design_->ConfirmDiscard()) {
+        event->ignore();
+        return;
+    }
     forms_.HideAll();
     event->accept();
     QCoreApplication::quit();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CarryValueDialog.h"
+#include "DesignSession.h"
 #include "FormRegistry.h"
 
 #include <QAction>
@@ -25,6 +26,7 @@ public:
     explicit MainWindow(UrlOpener openUrl = DesktopUrlOpener());
 
     FormRegistry& forms() { return forms_; }
+    DesignSession& design() { return *design_; }
 
     void Command1_Click();
     void Command2_Click();
@@ -41,7 +43,8 @@ public:
     void Label2_Click();
 
 protected:
-    // Closing the menu ends the program with all its windows.
+    // Closing the menu ends the program with all its windows, once a changed
+    // design is saved or the engineer lets it go.
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -56,6 +59,7 @@ private:
 
     FormRegistry forms_;
     UrlOpener openUrl_;
+    DesignSession* design_;
 };
 
 }  // namespace zentrova

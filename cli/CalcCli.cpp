@@ -2,6 +2,7 @@
 
 #include "BodeOutput.h"
 #include "JsonText.h"
+#include "DesignMode.h"
 #include "ExplainOutput.h"
 #include "LineText.h"
 #include "ResultJson.h"
@@ -30,6 +31,7 @@ constexpr std::string_view kUsage =
     "       zentrova-calc [--csv|--json] WINDOW [CONTROL=TEXT ...] --sweep CONTROL=START:STOP:STEP\n"
     "                     [--sweep CONTROL=V1,V2,...] [--max-points N]\n"
     "       zentrova-calc --batch [--csv-in] [--csv|--json] [WINDOW [CONTROL=TEXT ...]] < CASES\n"
+    "       zentrova-calc [--json] --design FILE [--report OUT.pdf|OUT.html]\n"
     "Runs the compute action of a calculation window on its initial texts, with\n"
     "the assignments applied in order, and prints every field as CONTROL=TEXT.\n"
     "\n"
@@ -48,6 +50,9 @@ constexpr std::string_view kUsage =
     "                 --max-points N allows more than 10 million points\n"
     "  --batch        one compute action per line of standard input: JSON Lines,\n"
     "                 or CSV with a header of control names with --csv-in\n"
+    "  --design FILE  compute every window from a design file's texts and print\n"
+    "                 them all; with --report OUT.pdf or OUT.html write the\n"
+    "                 design's report instead\n"
     "  --fields       list the window's fields: control, label, role, initial text\n"
     "  --list         list the calculation windows with their captions\n"
     "  -h, --help     print this help\n"
@@ -128,9 +133,17 @@ int RunCalcCli(const std::vector<std::string>& args, std::string& out, std::stri
     std::optional<std::string_view> windowName;
     std::vector<std::string_view> assignments;
     StreamOptions stream;
+    std::optional<std::string_view> designFile;
+    std::optional<std::string_view> reportFile;
+    std::optional<std::string_view>* valueOf = nullptr;
 
     bool optionsEnded = false;
     for (const std::string& arg : args) {
+        if (valueOf) {
+            *valueOf = arg;
+            valueOf = nullptr;
+            continue;
+        }
         // After "--" every argument is WINDOW or CONTROL=TEXT, whatever it starts with.
         const std::string_view option = optionsEnded ? std::string_view() : std::string_view(arg);
         if (!optionsEnded && stream.Take(arg))
@@ -157,6 +170,10 @@ int RunCalcCli(const std::vector<std::string>& args, std::string& out, std::stri
             listFields = true;
         } else if (option == "--list") {
             listWindows = true;
+        } else if (option == "--design") {
+            valueOf = &designFile;
+        } else if (option == "--report") {
+            valueOf = &reportFile;
         } else if (!windowName && arg.find('=') == std::string::npos && !option.starts_with("-")) {
             windowName = arg;
         } else if (windowName && arg.find('=') != std::string::npos) {
@@ -166,6 +183,16 @@ int RunCalcCli(const std::vector<std::string>& args, std::string& out, std::stri
                                        " (expected WINDOW or CONTROL=TEXT; see --help)");
         }
     }
+
+    if (valueOf)
+        return UsageError(err, "--design and --report each need a FILE");
+    if (designFile) {
+        if (windowName || explain || bode || listFields || listWindows || !assignments.empty() || stream.Requested())
+            return UsageError(err, "--design takes only --json or --report");
+        return RunDesignMode(*designFile, json, reportFile, out, err);
+    }
+    if (reportFile)
+        return UsageError(err, "--report needs --design FILE");
 
     if (stream.Requested()) {
         return stream.Run({json, explain || bode || listFields || listWindows, windowName, assignments}, streams.results,

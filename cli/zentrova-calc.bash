@@ -6,7 +6,7 @@ _zentrova_calc()
 {
     local cur=${COMP_WORDS[COMP_CWORD]}
     local program=${COMP_WORDS[0]}
-    local options="--json --explain --bode --sweep --max-points --batch --csv-in --fields --list --help -h --version --"
+    local options="--json --explain --bode --sweep --max-points --batch --csv-in --design --report --fields --list --help -h --version --"
     local window="" word i options_ended=""
 
     for ((i = 1; i < COMP_CWORD; i++)); do

@@ -8,7 +8,7 @@ packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-qpa-plugins libgl-dev
   qt6-charts-dev libqt6opengl6-dev qt6-svg-dev
-  libgtest-dev
+  libgtest-dev nlohmann-json3-dev poppler-utils
   fonts-arphic-uming fonts-dejavu-core fonts-liberation fontconfig
   locales
   nlohmann-json3-dev

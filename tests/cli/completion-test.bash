@@ -28,7 +28,7 @@ expect() {
 }
 
 expect "zentrova-calc --j" "--json"
-expect "zentrova-calc --" "--json --fields --list --help --version --"
+expect "zentrova-calc --" "--json --explain --bode --sweep --max-points --batch --csv-in --design --report --fields --list --help --version --"
 expect "zentrova-calc d" "dlbch dybch"
 expect "zentrova-calc --json z" "zddsdz zddsdr"
 expect "zentrova-calc gl Text1" "Text1= Text11= Text10="

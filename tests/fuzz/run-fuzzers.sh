@@ -13,7 +13,7 @@ cd "$(dirname "$0")/../.."
 
 seconds=${ZENTROVA_FUZZ_SECONDS:-60}
 build=${ZENTROVA_FUZZ_BUILD:-build-fuzz}
-read -r -a targets <<<"${ZENTROVA_FUZZ_TARGETS:-parse_field_value format_result compute_action}"
+read -r -a targets <<<"${ZENTROVA_FUZZ_TARGETS:-parse_field_value format_result compute_action design_json}"
 
 packages=(clang-14 libclang-rt-14-dev g++ cmake ninja-build libgtest-dev)
 scripts/install-packages.sh "${packages[@]}"
@@ -25,8 +25,8 @@ fi
 cmake --build "$build" --target "${targets[@]/#/fuzz_}"
 
 # Longest input per target: field texts of a few pages, one double, a
-# window's worth of texts.
-declare -A max_len=([parse_field_value]=16384 [format_result]=16 [compute_action]=4096)
+# window's worth of texts, a design file of every window.
+declare -A max_len=([parse_field_value]=16384 [format_result]=16 [compute_action]=4096 [design_json]=16384)
 
 status=0
 for target in "${targets[@]}"; do
