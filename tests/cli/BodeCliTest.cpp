@@ -3,6 +3,7 @@
 // 0.1 %, phase margin within 0.1°, gains within 0.01 dB.
 #include "cli/CalcCli.h"
 #include "support/CliRun.h"
+#include "support/CommaDecimalLocale.h"
 
 #include <gtest/gtest.h>
 
@@ -106,10 +107,12 @@ TEST(BodeCli, VoltageLoopJsonCarriesTheFieldsAndTheLoop)
 
 TEST(BodeCli, NumbersIgnoreACommaDecimalLocale)
 {
-    const std::string saved = std::setlocale(LC_ALL, nullptr);
-    ASSERT_TRUE(std::setlocale(LC_ALL, "de_DE.UTF-8")) << "the test set-up generates de_DE.UTF-8";
-    const CliRun run = RunCli({"--bode", "dybch"});
-    std::setlocale(LC_ALL, saved.c_str());
+    CliRun run{};
+    {
+        const test::CommaDecimalLocale locale;
+        ASSERT_TRUE(locale.active()) << "no German locale is installed (on Linux the test set-up generates it)";
+        run = RunCli({"--bode", "dybch"});
+    }
     EXPECT_TRUE(run.out.starts_with("frequency_hz,gain_db,phase_deg\n0.01,76.02")) << run.out.substr(0, 80);
 }
 
