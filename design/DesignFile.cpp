@@ -25,6 +25,16 @@ DesignProblem SystemProblem(int error)
     return {DesignProblemKind::ReadFailed, std::strerror(error)};
 }
 
+// Windows names files in UTF-16: a path with Chinese in it opens there too.
+std::FILE* OpenForReading(const std::filesystem::path& path)
+{
+#ifdef _WIN32
+    return _wfopen(path.c_str(), L"rb");
+#else
+    return std::fopen(path.c_str(), "rb");
+#endif
+}
+
 }  // namespace
 
 std::variant<std::string, DesignProblem> ReadDesignFileBytes(const std::filesystem::path& path, std::uintmax_t limit)
@@ -42,7 +52,7 @@ std::variant<std::string, DesignProblem> ReadDesignFileBytes(const std::filesyst
     }
 
     errno = 0;
-    const std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
+    const std::unique_ptr<std::FILE, FileCloser> file(OpenForReading(path));
     if (!file)
         return SystemProblem(errno);
     // Reads one byte past the limit, so that a file that grew since, or one
