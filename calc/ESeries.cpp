@@ -78,6 +78,11 @@ std::optional<StandardValues> ChooseStandardValues(const ESeries& series, double
                 higher = candidate;
         }
     }
+    // At the ends of the double range a neighbouring standard value is no
+    // double of its own (it rounds to 0 or overflows): no part is that small
+    // or that large.
+    if (lower == 0 || higher == 0 || !IsFinite(higher))
+        return std::nullopt;
     // Geometric series: compare the ratios value/lower and higher/value.
     const double nearest = value / lower <= higher / value ? lower : higher;
     return StandardValues{series.name, lower, higher, nearest};

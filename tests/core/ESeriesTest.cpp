@@ -94,8 +94,11 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(ESeries, NoStandardValueForZeroNegativeOrNonFinite)
 {
+    // Also none where a neighbouring value of the series is no double: a
+    // subnormal result, or one at the top of the range.
     for (const double value : {0.0, -4.7, std::numeric_limits<double>::infinity(),
-                               std::numeric_limits<double>::quiet_NaN()})
+                               std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::denorm_min(),
+                               std::numeric_limits<double>::max()})
         EXPECT_FALSE(ChooseStandardValues(E12(), value).has_value()) << value;
 }
 
