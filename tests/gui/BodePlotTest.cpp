@@ -3,8 +3,7 @@
 // code, in Python with plain complex arithmetic, and rounded as shown.
 #include "BodePlotWindow.h"
 #include "Fonts.h"
-#include "MainWindow.h"
-#include "ModalWatchdog.h"
+#include "GuiFixture.h"
 
 #include <QAction>
 #include <QApplication>
@@ -29,22 +28,20 @@
 #include <memory>
 
 using zentrova::BodePlotWindow;
-using zentrova::MainWindow;
 
 class BodePlotTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<MainWindow> main_;
-    std::unique_ptr<ModalWatchdog> watchdog_;
+    std::unique_ptr<GuiFixture> gui_;
 
     QWidget* Open(const char* button, const char* window)
     {
-        auto* menuButton = main_->findChild<QPushButton*>(QString::fromUtf8(button));
+        auto* menuButton = gui_->main().findChild<QPushButton*>(QString::fromUtf8(button));
         if (!menuButton)
             qFatal("main window has no button %s", button);
         QTest::mouseClick(menuButton, Qt::LeftButton);
-        QWidget* form = main_->forms().Find(QString::fromUtf8(window));
+        QWidget* form = gui_->main().forms().Find(QString::fromUtf8(window));
         if (!form || !QTest::qWaitForWindowExposed(form))
             qFatal("window %s did not open", window);
         return form;
@@ -131,17 +128,13 @@ private Q_SLOTS:
 
     void init()
     {
-        watchdog_ = std::make_unique<ModalWatchdog>();
-        main_ = std::make_unique<MainWindow>([](const QUrl&) {});
-        main_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(main_.get()));
+        gui_ = std::make_unique<GuiFixture>();
     }
 
     void cleanup()
     {
-        const QStringList unexpected = watchdog_->unexpected();
-        main_.reset();
-        watchdog_.reset();
+        const QStringList unexpected = gui_->watchdog().unexpected();
+        gui_.reset();
         QVERIFY2(unexpected.isEmpty(), qPrintable(QStringLiteral("unexpected modal dialog: ") + unexpected.join(u'|')));
     }
 
@@ -205,9 +198,9 @@ private Q_SLOTS:
         QCOMPARE(CurvePoints(plot, "gainChart"), 201);
 
         Child<QLineEdit>(dlbch, "Text7")->setText(QStringLiteral("0"));
-        watchdog_->Expect();
+        gui_->watchdog().Expect();
         Compute(dlbch);
-        QCOMPARE(watchdog_->seen().size(), 1);
+        QCOMPARE(gui_->watchdog().seen().size(), 1);
         QCOMPARE(Text(plot, "reasonLabel"),
                  QStringLiteral("上次计算出错，没有可绘制的环路。无法计算“零点补偿电容(PF)”：除数“增益补偿电阻(K)”为零。请检查输入是否为空或为 0。"));
         QVERIFY(Child<QLabel>(plot, "reasonLabel")->isVisible());

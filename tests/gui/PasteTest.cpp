@@ -1,5 +1,4 @@
-#include "MainWindow.h"
-#include "ModalWatchdog.h"
+#include "GuiFixture.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -9,8 +8,6 @@
 
 #include <memory>
 
-using zentrova::MainWindow;
-
 // Texts pasted from web pages and spreadsheets or typed with a Chinese
 // input method, that the power components window once misread, are read
 // as meant: the results are those of the plain texts.
@@ -18,8 +15,7 @@ class PasteTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<MainWindow> main_;
-    std::unique_ptr<ModalWatchdog> watchdog_;
+    std::unique_ptr<GuiFixture> gui_;
 
     template <typename Widget>
     static Widget* Child(QWidget* parent, const char* name)
@@ -42,17 +38,13 @@ private:
 private Q_SLOTS:
     void init()
     {
-        watchdog_ = std::make_unique<ModalWatchdog>();
-        main_ = std::make_unique<MainWindow>([](const QUrl&) {});
-        main_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(main_.get()));
+        gui_ = std::make_unique<GuiFixture>();
     }
 
     void cleanup()
     {
-        const QStringList unexpected = watchdog_->unexpected();
-        main_.reset();
-        watchdog_.reset();
+        const QStringList unexpected = gui_->watchdog().unexpected();
+        gui_.reset();
         QVERIFY2(unexpected.isEmpty(), qPrintable(QStringLiteral("unexpected modal dialog: ") + unexpected.join(u'|')));
     }
 
@@ -72,8 +64,8 @@ private Q_SLOTS:
     {
         QFETCH(QString, power);
         QFETCH(QString, lineVoltage);
-        QTest::mouseClick(Child<QPushButton>(main_.get(), "Command1"), Qt::LeftButton);
-        QWidget* gl = main_->forms().Find(QStringLiteral("gl"));
+        QTest::mouseClick(Child<QPushButton>(&gui_->main(), "Command1"), Qt::LeftButton);
+        QWidget* gl = gui_->main().forms().Find(QStringLiteral("gl"));
         QVERIFY(gl);
         QVERIFY(QTest::qWaitForWindowExposed(gl));
 
